@@ -1,0 +1,12 @@
+#!/bin/bash
+# Runs one Windows program under Wine in the build's prefix with ANSI code
+# page 936; used by CTest as the cross-compiling emulator.
+set -euo pipefail
+here="$(dirname "${BASH_SOURCE[0]}")"
+source "$here/wine-env.sh"
+[ -f "$WINEPREFIX/.keyloom-ready" ] || "$here/wine-prefix.sh"
+if [ -z "${DISPLAY:-}" ]; then
+    echo "wine-run.sh: no DISPLAY; run under scripts/with-xvfb.sh" >&2
+    exit 2
+fi
+LC_ALL=zh_CN.UTF-8 exec wine "$@"
