@@ -1,9 +1,14 @@
 #!/bin/bash
-# Runs every test: the native ones, both Windows architectures under Wine in
-# Xvfb, the fuzzer for a bounded time, and the format check. Ends non-zero
-# on any failure and closes with one summary line.
+# Runs every test: the format check, the native tests, both Windows
+# architectures under Wine in one Xvfb display, and the fuzzer for a bounded
+# time. Ends non-zero on any failure and closes with one summary line.
 set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
+if [ -z "${KEYLOOM_IN_XVFB:-}" ]; then
+    export KEYLOOM_IN_XVFB=1
+    exec scripts/with-xvfb.sh "$0" "$@"
+fi
+source scripts/wine-env.sh
 passed=0
 failed=0
 step() {
@@ -13,10 +18,11 @@ step() {
     if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "=== FAILED: $name"; fi
 }
 scripts/wine-prefix.sh
-step "format" bash -c "git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror"
+step "format" bash -c "git ls-files '*.cpp' '*.h' | xargs -r clang-format --dry-run --Werror"
 step "native tests" ctest --preset linux
-step "win32 tests (Wine)" scripts/with-xvfb.sh ctest --preset win32
-step "win64 tests (Wine)" scripts/with-xvfb.sh ctest --preset win64
+step "win32 tests (Wine)" ctest --preset win32
+step "win64 tests (Wine)" ctest --preset win64
 step "fuzz" scripts/run-fuzz.sh "${KEYLOOM_FUZZ_SECONDS:-60}"
-echo "make test: $passed passed, $failed failed"
+wineserver -k 2>/dev/null || true
+echo "summary: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -9,4 +9,4 @@ if [ -z "${DISPLAY:-}" ]; then
     echo "wine-run.sh: no DISPLAY; run under scripts/with-xvfb.sh" >&2
     exit 2
 fi
-LC_ALL=zh_CN.UTF-8 exec wine "$@"
+exec env LC_ALL=zh_CN.UTF-8 wine "$@"
