@@ -1,0 +1,14 @@
+// The process entry: ProgramStart, then exit processing.
+#include <windows.h>
+
+#include "app/exit_routine.h"
+#include "app/program_start.h"
+#include "app/skin_commands.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    int code = keyloom::ProgramStart();
+    keyloom::RunExitRoutine();
+    // The skin library goes only after ReleaseGlobals and the window.
+    keyloom::ReleaseSkinCommandHandles();
+    return code;
+}

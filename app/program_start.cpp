@@ -1,0 +1,58 @@
+#include "app/program_start.h"
+
+#include <windows.h>
+
+#include <new>
+
+#include "app/exit_routine.h"
+#include "app/fatal_error.h"
+#include "app/globals.h"
+#include "app/program_folder.h"
+#include "app/skin_module.h"
+#include "ui/main_window.h"
+#include "ui/window_keys.h"
+#include "ui/window_ops.h"
+
+namespace keyloom {
+
+static bool gEndingFlag = false;
+
+static void RunMessageLoop() {
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (HandleWindowKey(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+static void LoadMainWindow() {
+    HWND window = CreateMainWindow();
+    if (!window) FatalError("载入启动窗口失败", 0);
+    RaiseMainWindowCreated();
+    if (IsWindow(window)) ShowWindow(window, SW_SHOWNORMAL);
+}
+
+int ProgramStart() {
+    // 1. Work in the program's folder; make the window's classes ready.
+    SetCurrentDirectoryA(ProgramFolder().c_str());
+    PrepareMainWindowLayout();
+    // 2. and 3. The pointer is stored before the construction runs.
+    void* memory = ::operator new(sizeof(SkinModule));
+    SkinModuleInstance = static_cast<SkinModule*>(memory);
+    new (memory) SkinModule();
+    // 4.
+    SetExitRoutine(ReleaseGlobals);
+    // 5.
+    LoadMainWindow();
+    // 6. and 7.
+    gEndingFlag = true;
+    if (IsWindow(MainWindow())) RunMessageLoop();
+    return 0;
+}
+
+void OnProgramWindowDestroyed() {
+    if (gEndingFlag && !IsWindow(MainWindow())) PostQuitMessage(0);
+}
+
+}  // namespace keyloom

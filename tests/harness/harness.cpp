@@ -1,0 +1,158 @@
+#include "tests/harness/harness.h"
+
+#include <commctrl.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "app/globals.h"
+#include "app/message_box.h"
+#include "app/program_folder.h"
+#include "app/skin_module.h"
+#include "ui/hotkey_list.h"
+#include "ui/main_window.h"
+#include "ui/window_ops.h"
+
+namespace keyloom::test {
+
+namespace {
+
+std::vector<RecordedBox> gRecordedBoxes;
+MessageBoxFunction gSavedMessageBox = nullptr;
+
+int RecordMessageBox(const char* text, const char* title, unsigned style) {
+    gRecordedBoxes.push_back({text ? text : "", title ? title : "", style});
+    return IDOK;
+}
+
+HWND StartWindow() {
+    PrepareMainWindowLayout();
+    if (!SkinModuleInstance) SkinModuleInstance = new SkinModule(SkinModule::NoInstall{});
+    HWND window = CreateMainWindow();
+    if (!window) return nullptr;
+    RaiseMainWindowCreated();
+    if (IsWindow(window)) ShowWindow(window, SW_SHOWNORMAL);
+    PumpMessages();
+    return MainWindow();
+}
+
+}  // namespace
+
+std::string TestProgramFolder() {
+    return ProgramFolder();
+}
+std::string TestEnvPath() {
+    return TestProgramFolder() + "/env";
+}
+
+HWND StartMainWindowForTest(const std::string& envBytes) {
+    WriteFileBytes(TestEnvPath(), envBytes);
+    return StartWindow();
+}
+
+HWND StartMainWindowWithoutEnvForTest() {
+    DeleteFileA(TestEnvPath().c_str());
+    return StartWindow();
+}
+
+void CloseMainWindowForTest() {
+    if (MainWindow()) DestroyWindow(MainWindow());
+    PumpMessages();
+    delete EnvFilePath;
+    EnvFilePath = nullptr;
+}
+
+void PumpMessages() {
+    ProcessPendingMessages();
+}
+
+void PumpMessagesFor(int milliseconds) {
+    DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
+    while (static_cast<int>(end - GetTickCount()) > 0) {
+        ProcessPendingMessages();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+    ProcessPendingMessages();
+}
+
+MessageBoxRecorder::MessageBoxRecorder() {
+    gRecordedBoxes.clear();
+    gSavedMessageBox = gMessageBoxFunction;
+    gMessageBoxFunction = RecordMessageBox;
+}
+
+MessageBoxRecorder::~MessageBoxRecorder() {
+    gMessageBoxFunction = gSavedMessageBox;
+}
+
+const std::vector<RecordedBox>& MessageBoxRecorder::Boxes() const {
+    return gRecordedBoxes;
+}
+
+void ClickButton(std::string_view name) {
+    HWND button = ControlWindow(name);
+    if (button) SendMessageA(button, BM_CLICK, 0, 0);
+    PumpMessages();
+}
+
+void PressControl(std::string_view name) {
+    HWND control = ControlWindow(name);
+    if (!control) return;
+    RECT client;
+    GetClientRect(control, &client);
+    LPARAM middle = MAKELPARAM(client.right / 2, client.bottom / 2);
+    SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+    SendMessageA(control, WM_LBUTTONUP, 0, middle);
+    PumpMessages();
+}
+
+void SelectHotkeyRowForTest(int row) {
+    HWND list = ControlWindow("超级列表框1");
+    LVITEMA item = {};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    // Clear every row first; single selection keeps at most one anyway.
+    SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+    if (row >= 0) {
+        item.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageA(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+    }
+    PumpMessages();
+}
+
+void TypeInto(std::string_view name, std::string_view text) {
+    HWND edit = ControlWindow(name);
+    if (edit)
+        SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(std::string(text).c_str()));
+    PumpMessages();
+}
+
+void PressKey(HWND window, UINT virtualKey) {
+    UINT scan = MapVirtualKeyA(virtualKey, 0);
+    PostMessageA(window, WM_KEYDOWN, virtualKey, 1 | (scan << 16));
+    PostMessageA(window, WM_KEYUP, virtualKey, 1 | (scan << 16) | (3u << 30));
+    PumpMessages();
+}
+
+std::vector<std::pair<std::string, std::string>> HotkeyRows() {
+    std::vector<std::pair<std::string, std::string>> rows;
+    for (int row = 0; row < HotkeyRowCount(); ++row) {
+        rows.emplace_back(HotkeyCell(row, 0), HotkeyCell(row, 1));
+    }
+    return rows;
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return {};
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+bool WriteFileBytes(const std::string& path, std::string_view bytes) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(file);
+}
+
+}  // namespace keyloom::test

@@ -1,0 +1,67 @@
+// In-process window tests: the real main window, made as start-up makes it
+// (without the message loop), driven by real messages.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace keyloom::test {
+
+// The folder of the running test program, and the env file in it, which is
+// where EnvFilePath points.
+std::string TestProgramFolder();
+std::string TestEnvPath();
+
+// Writes envBytes to TestEnvPath(), then creates the window, runs its
+// created handler and shows it, as start-up does. The skin library is the
+// one beside the test program; nothing is written into the system folder.
+HWND StartMainWindowForTest(const std::string& envBytes);
+// The same with no env file at all.
+HWND StartMainWindowWithoutEnvForTest();
+// Destroys the window (if still there) and releases EnvFilePath.
+void CloseMainWindowForTest();
+
+// Handles every waiting message; the second form keeps at it for a while,
+// so timers get their turns.
+void PumpMessages();
+void PumpMessagesFor(int milliseconds);
+
+// Replaces the message box seam while it lives: every box is recorded and
+// answered with IDOK at once.
+struct RecordedBox {
+    std::string text;
+    std::string title;
+    unsigned style;
+};
+class MessageBoxRecorder {
+public:
+    MessageBoxRecorder();
+    ~MessageBoxRecorder();
+    MessageBoxRecorder(const MessageBoxRecorder&) = delete;
+    MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
+    const std::vector<RecordedBox>& Boxes() const;
+};
+
+// A click on a named button (BM_CLICK: button down and up on it), then
+// the messages it caused are handled.
+void ClickButton(std::string_view name);
+// Left button down and up in the middle of a named control.
+void PressControl(std::string_view name);
+// Selects one row of 超级列表框1 as a click would (-1 clears the selection).
+void SelectHotkeyRowForTest(int row);
+// Replaces the text of a named edit box, as typing would.
+void TypeInto(std::string_view name, std::string_view text);
+// A key pressed and released on a window, through the thread's queue.
+void PressKey(HWND window, UINT virtualKey);
+
+// The rows of 超级列表框1 as {key, command} pairs.
+std::vector<std::pair<std::string, std::string>> HotkeyRows();
+
+// All bytes of a file; empty when it cannot be read.
+std::string ReadFileBytes(const std::string& path);
+bool WriteFileBytes(const std::string& path, std::string_view bytes);
+
+}  // namespace keyloom::test

@@ -1,0 +1,21 @@
+// AppCursor: the program's one mouse pointer, made from the carried
+// cursor file.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace keyloom {
+
+// Made once, on first use, and kept for the life of the process; the
+// standard arrow when the carried file is missing or unusable.
+HCURSOR AppCursor();
+
+// The bits CreateIconFromResourceEx takes for the first image of a cursor
+// file: its hot spot (two 16-bit values) followed by the image's DIB.
+// Empty when the file is not a well-formed cursor file.
+std::string CursorResourceBits(std::string_view cursorFile);
+
+}  // namespace keyloom

@@ -1,0 +1,39 @@
+// The main window: its class, its creation from the control table, and
+// the raising of its events.
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+#include "ui/control_table.h"
+
+namespace keyloom {
+
+inline constexpr const char* kMainWindowClassName = "KeyloomMainWindow";
+inline constexpr const char* kMainWindowTitle = "Allegro Keyloom";
+inline constexpr int kDescribedWidth = 477;
+inline constexpr int kDescribedHeight = 328;
+
+// Registers the window classes and initialises the common controls and
+// COM (for the logo decoder). Safe to call more than once.
+void PrepareMainWindowLayout();
+
+// Creates the window, hidden, centred on the full screen at its described
+// size, with all its controls; null when it cannot be created.
+HWND CreateMainWindow();
+
+// Raises the created event: runs its bound handler.
+void RaiseMainWindowCreated();
+
+// Runs the handler bound to this event of the named control, if any.
+void RaiseControlEvent(std::string_view name, ControlEvent event);
+
+// The window of control index i of kControls; null for timers and before
+// creation.
+HWND ControlWindowAt(int index);
+
+// The timers die with the window; their recorded intervals go with it.
+void ForgetTimerIntervals();
+
+}  // namespace keyloom
