@@ -31,20 +31,32 @@ std::string_view WithoutSourceTelenv(std::string_view head, std::string& storage
 // fields 3 onward joined by one space are exactly the bytes after the second
 // space; the trim then removes what a trailing separator would have dropped.
 void AppendHotkeyLine(std::string_view line, std::vector<HotkeyEntry>& entries) {
-    const std::size_t first = FindAtCharStart(line, " ");
+    HotkeyEntry& entry = entries.emplace_back();
+    const std::size_t first = FindByteAtCharStart(line, ' ');
     if (first == npos || first + 1 == line.size()) {
         // Fewer than two fields: no key. The line is kept as the command.
-        entries.push_back({std::string(), std::string(TrimSpacesView(line))});
+        entry.command = TrimSpacesView(line);
         return;
     }
     const std::size_t keyStart = first + 1;
-    const std::size_t second = FindAtCharStart(line, " ", keyStart);
+    const std::size_t second = FindByteAtCharStart(line, ' ', keyStart);
     if (second == npos) {
-        entries.push_back({std::string(line.substr(keyStart)), std::string()});
+        entry.key = line.substr(keyStart);
         return;
     }
-    entries.push_back({std::string(line.substr(keyStart, second - keyStart)),
-                       std::string(TrimSpacesView(line.substr(second + 1)))});
+    entry.key = line.substr(keyStart, second - keyStart);
+    entry.command = TrimSpacesView(line.substr(second + 1));
+}
+
+// The end of the line that begins at pos: the first CR LF at a character
+// start, or the end of head.
+std::size_t LineEnd(std::string_view head, std::size_t pos) {
+    for (;;) {
+        pos = FindByteAtCharStart(head, '\r', pos);
+        if (pos == npos) return head.size();
+        if (pos + 1 < head.size() && head[pos + 1] == '\n') return pos;
+        ++pos;  // a lone CR is a character of its own, so a start follows
+    }
 }
 
 }  // namespace
@@ -57,10 +69,13 @@ std::vector<HotkeyEntry> ParseEnvText(std::string_view text) {
     std::string storage;
     const std::string_view head =
         TrimSpacesView(WithoutSourceTelenv(text.substr(0, marker), storage));
+    // Room for one entry per 16 bytes, about the shortest alias line, spares
+    // moving millions of entries as a large list grows; room that no entry
+    // needs is never touched.
+    entries.reserve(head.size() / 16 + 1);
     std::size_t pos = 0;
     while (pos < head.size()) {
-        std::size_t end = FindAtCharStart(head, kLineEnd, pos);
-        if (end == npos) end = head.size();
+        const std::size_t end = LineEnd(head, pos);
         if (end > pos) AppendHotkeyLine(head.substr(pos, end - pos), entries);
         pos = end + kLineEnd.size();
     }

@@ -48,6 +48,7 @@ std::size_t FindAtCharStart(std::string_view text, std::string_view needle, std:
     if (from > text.size()) return std::string_view::npos;
     if (n == 0) return from;
     if (text.size() - from < n) return std::string_view::npos;
+    if (n == 1) return FindByteAtCharStart(text, needle[0], from);
     const std::size_t anchor = AnchorIndex(needle);
     const char* data = text.data();
     const std::size_t last = text.size() - n;  // the last place a match can begin
@@ -60,6 +61,19 @@ std::size_t FindAtCharStart(std::string_view text, std::string_view needle, std:
             return start;
         }
         ++start;
+    }
+    return std::string_view::npos;
+}
+
+std::size_t FindByteAtCharStart(std::string_view text, char byte, std::size_t from) {
+    const char* data = text.data();
+    std::size_t pos = from;
+    while (pos < text.size()) {
+        const void* hit = std::memchr(data + pos, byte, text.size() - pos);
+        if (hit == nullptr) break;
+        pos = static_cast<std::size_t>(static_cast<const char*>(hit) - data);
+        if (IsCharStart(text, pos, from)) return pos;
+        ++pos;
     }
     return std::string_view::npos;
 }

@@ -30,6 +30,9 @@ bool IsCharStart(std::string_view text, std::size_t pos, std::size_t base = 0);
 // start at or after from (itself a character start), or npos.
 std::size_t FindAtCharStart(std::string_view text, std::string_view needle, std::size_t from = 0);
 
+// The same for a needle of one byte.
+std::size_t FindByteAtCharStart(std::string_view text, char byte, std::size_t from = 0);
+
 // text with every occurrence of needle removed, scanning from the start and
 // going on right after each match (so the joined remainder is not searched
 // again). needle must consist of whole characters.
