@@ -1,0 +1,19 @@
+#include "editing/edit_mode.h"
+
+#include "editing/editing_texts.h"
+
+namespace keyloom {
+
+bool IsModifyMode(std::string_view confirmCaption) {
+    return confirmCaption == kModifyConfirmCaption;
+}
+
+bool IsPanelShown(int windowWidth) {
+    return windowWidth >= kPanelShownFrom;
+}
+
+int ToggledPanelWidth(int windowWidth) {
+    return IsPanelShown(windowWidth) ? kPanelHiddenWidth : kPanelShownWidth;
+}
+
+}  // namespace keyloom

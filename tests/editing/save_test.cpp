@@ -1,0 +1,162 @@
+// Saving after a change: a failed write, the content view, and the guard
+// that keeps a running save from being re-entered or cut off by a close.
+#include <windows.h>
+
+#include "editing/editing_row.h"
+#include "env/env_window.h"
+#include "tests/editing/editing_fixture.h"
+#include "ui/window_ops.h"
+
+namespace keyloom::test {
+namespace {
+
+using SaveTest = EditingTest;
+using ContentViewTest = EditingTest;
+using SaveGuardWindowTest = EditingTest;
+
+TEST_F(SaveTest, FailedWriteIsReportedOnceAndKeepsTheChangeInTheList) {
+    Start(FiveRows());
+    ASSERT_TRUE(SetFileAttributesA(TestEnvPath().c_str(), FILE_ATTRIBUTE_READONLY));
+    ClickButton("按钮_添加");
+    Type("F7", "grid");
+    ClickButton("按钮_确认");
+    ASSERT_EQ(boxes_.Boxes().size(), 1u);
+    EXPECT_EQ(boxes_.Boxes()[0].text, "存储失败！");
+    EXPECT_EQ(boxes_.Boxes()[0].title, "信息：");
+    EXPECT_EQ(boxes_.Boxes()[0].style, 0u);
+    const Rows expected = Without(FiveRows(), {}, {{"F7", "grid"}});
+    EXPECT_EQ(ListRows(), expected);
+    EXPECT_EQ(Text("编辑框1"), ComposeEnvText(expected));
+    EXPECT_EQ(Text("标签2"), "5个");
+    EXPECT_EQ(EnvBytes(), originalEnv_);
+    EXPECT_EQ(Width(), 266);
+}
+
+TEST_F(SaveTest, FailedWriteAfterADeleteLeavesTheRowDeleted) {
+    Start(FiveRows());
+    ASSERT_TRUE(SetFileAttributesA(TestEnvPath().c_str(), FILE_ATTRIBUTE_READONLY));
+    SelectHotkeyRowForTest(0);
+    ClickButton("按钮_删除");
+    ASSERT_EQ(boxes_.Boxes().size(), 1u);
+    EXPECT_EQ(boxes_.Boxes()[0].text, "存储失败！");
+    EXPECT_EQ(ListRows(), Without(FiveRows(), {0}));
+    EXPECT_EQ(Text("标签2"), "5个");
+    EXPECT_EQ(EnvBytes(), originalEnv_);
+    // The next save that can write writes the whole list.
+    ASSERT_TRUE(SetFileAttributesA(TestEnvPath().c_str(), FILE_ATTRIBUTE_NORMAL));
+    SelectHotkeyRowForTest(0);
+    ClickButton("按钮_删除");
+    EXPECT_EQ(boxes_.Boxes().size(), 1u);
+    EXPECT_EQ(EnvBytes(), ComposeEnvText(Without(FiveRows(), {0, 1})));
+    EXPECT_EQ(Text("标签2"), "3个");
+}
+
+TEST_F(SaveTest, WriteIntoAFolderThatIsGoneFails) {
+    Start(FiveRows());
+    // A folder where the file should be cannot be replaced.
+    ASSERT_TRUE(DeleteFileA(TestEnvPath().c_str()));
+    ASSERT_TRUE(CreateDirectoryA(TestEnvPath().c_str(), nullptr));
+    SelectHotkeyRowForTest(1);
+    ClickButton("按钮_删除");
+    RemoveDirectoryA(TestEnvPath().c_str());
+    ASSERT_EQ(boxes_.Boxes().size(), 1u);
+    EXPECT_EQ(boxes_.Boxes()[0].text, "存储失败！");
+    EXPECT_EQ(Text("标签2"), "5个");
+}
+
+TEST_F(ContentViewTest, AfterASaveShowsWhatTheContentBoxShows) {
+    Start(FiveRows());
+    OpenForModify(3);
+    Type("F4", "\xCB\xF5\xD0\xA1");  // 缩小
+    ClickButton("按钮_确认");
+    ClickButton("按钮_env内容");
+    ASSERT_EQ(boxes_.Boxes().size(), 1u);
+    EXPECT_EQ(boxes_.Boxes()[0].title, "env数据");
+    EXPECT_EQ(boxes_.Boxes()[0].style, 0u);
+    EXPECT_EQ(boxes_.Boxes()[0].text, Text("编辑框1"));
+    EXPECT_EQ(boxes_.Boxes()[0].text, EnvBytes());
+}
+
+TEST_F(ContentViewTest, ShowsTheFileAsStoredUpToTheFirstZeroByte) {
+    const std::string before = HandWrittenEnv(FiveRows());
+    StartWithBytes(before + std::string("set x\0tail", 10));
+    ClickButton("按钮_env内容");
+    ASSERT_EQ(boxes_.Boxes().size(), 1u);
+    EXPECT_EQ(boxes_.Boxes()[0].text, before + "set x");
+    EXPECT_EQ(boxes_.Boxes()[0].title, "env数据");
+}
+
+TEST_F(ContentViewTest, MissingFileShowsAnEmptyMessage) {
+    ASSERT_NE(StartMainWindowWithoutEnvForTest(), nullptr);
+    ClickButton("按钮_env内容");
+    ASSERT_EQ(boxes_.Boxes().size(), 1u);
+    EXPECT_EQ(boxes_.Boxes()[0].text, "");
+    EXPECT_EQ(boxes_.Boxes()[0].title, "env数据");
+}
+
+// Posted messages wait in the queue until the save handles them after its
+// first row; the click that starts the save is sent, so it runs at once.
+void PostClick(std::string_view button) {
+    PostMessageA(ControlWindow(button), BM_CLICK, 0, 0);
+}
+
+TEST_F(SaveGuardWindowTest, EditingClicksDuringASaveDoNothing) {
+    Start(FiveRows());
+    ClickButton("按钮_添加");
+    Type("F7", "grid");
+    SelectHotkeyRowForTest(0);
+    PostClick("按钮_删除");
+    PostClick("按钮_修改");
+    PostClick("按钮_添加");
+    PostClick("按钮_确认");
+    ASSERT_FALSE(IsSaveRunning());
+    ClickButton("按钮_确认");
+    EXPECT_FALSE(IsSaveRunning());
+    PumpMessages();
+    const Rows expected = Without(FiveRows(), {}, {{"F7", "grid"}});
+    EXPECT_EQ(ListRows(), expected);
+    EXPECT_EQ(EnvBytes(), ComposeEnvText(expected));
+    EXPECT_EQ(Text("编辑框1"), ComposeEnvText(expected));
+    EXPECT_EQ(Width(), 266);
+    EXPECT_EQ(Text("按钮_确认"), "确认添加");
+    EXPECT_TRUE(boxes_.Boxes().empty());
+    // After the save the buttons work again.
+    SelectHotkeyRowForTest(0);
+    ClickButton("按钮_删除");
+    EXPECT_EQ(ListRows(), Without(expected, {0}));
+}
+
+TEST_F(SaveGuardWindowTest, CloseDuringASaveWaitsForTheSaveToFinish) {
+    Start(FiveRows());
+    ClickButton("按钮_添加");
+    Type("F7", "grid");
+    PostMessageA(MainWindow(), WM_CLOSE, 0, 0);
+    HWND button = ControlWindow("按钮_确认");
+    SendMessageA(button, BM_CLICK, 0, 0);
+    // The save wrote every row and showed its outcome before the window went.
+    const Rows expected = Without(FiveRows(), {}, {{"F7", "grid"}});
+    EXPECT_EQ(EnvBytes(), ComposeEnvText(expected));
+    ASSERT_NE(MainWindow(), nullptr);
+    EXPECT_EQ(Text("标签2"), "6个");
+    // Then the close goes ahead.
+    PumpMessages();
+    EXPECT_EQ(MainWindow(), nullptr);
+}
+
+TEST_F(SaveGuardWindowTest, TheWindowKeepsPaintingDuringASave) {
+    Start(FiveRows());
+    // A window of the same thread with an area waiting to be painted.
+    HWND other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 200, 100,
+                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(other, nullptr);
+    SelectHotkeyRowForTest(4);
+    InvalidateRect(other, nullptr, TRUE);
+    ASSERT_TRUE(GetUpdateRect(other, nullptr, FALSE));
+    // Sent, not pumped: only the save itself can have painted it.
+    SendMessageA(ControlWindow("按钮_删除"), BM_CLICK, 0, 0);
+    EXPECT_FALSE(GetUpdateRect(other, nullptr, FALSE));
+    DestroyWindow(other);
+}
+
+}  // namespace
+}  // namespace keyloom::test
