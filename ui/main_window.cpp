@@ -51,8 +51,7 @@ void OnTimer(WPARAM timerId) {
 LRESULT OnCtlColorStatic(HDC dc, HWND control) {
     // Labels and group box captions: black on button face, the count red.
     const ControlSpec* spec = SpecOfWindow(control);
-    bool isCount = spec && std::string_view(spec->name) == "标签2";
-    SetTextColor(dc, isCount ? RGB(255, 0, 0) : RGB(0, 0, 0));
+    SetTextColor(dc, CaptionTextColour(spec ? spec->name : ""));
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
@@ -133,6 +132,10 @@ HWND CreateMainWindow() {
         return nullptr;
     }
     return window;
+}
+
+COLORREF CaptionTextColour(std::string_view name) {
+    return name == "标签2" ? RGB(255, 0, 0) : RGB(0, 0, 0);
 }
 
 void RaiseMainWindowCreated() {

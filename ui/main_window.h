@@ -33,6 +33,10 @@ void RaiseControlEvent(std::string_view name, ControlEvent event);
 // creation.
 HWND ControlWindowAt(int index);
 
+// The text colour of a label or group box caption: the count 标签2 red,
+// every other black.
+COLORREF CaptionTextColour(std::string_view name);
+
 // The timers die with the window; their recorded intervals go with it.
 void ForgetTimerIntervals();
 

@@ -103,7 +103,7 @@ TEST_F(KeyloomProcessTest, UnusableLibraryShowsTheFatalBoxBeforeAnyWindowAndEnds
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(WindowText(box), "错误");
     EXPECT_EQ(
-        WindowText(GetDlgItem(box, 0xFFFF)) + "\r\n",
+        WindowText(GetDlgItem(box, 0xFFFF)),
         FatalErrorText("无法找到指定DLL库文件“SkinH_EL.dll”中的输出命令“SkinH_AttachRes”", 0));
     EXPECT_FALSE(Exists(folder.File("SkinH_EL.dll")));
     SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
