@@ -50,13 +50,24 @@ COLORREF ColourOf(const HyperlinkState& state) {
     return kHyperlinkNormalColour;
 }
 
+// Like a static control, the link asks its parent for the background, so
+// it matches the labels around it (button face, or a skin's colour).
+HBRUSH BackgroundBrush(HWND link, HDC dc) {
+    HWND parent = GetParent(link);
+    LRESULT brush = parent ? SendMessageA(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                          reinterpret_cast<LPARAM>(link))
+                           : 0;
+    return brush ? reinterpret_cast<HBRUSH>(brush) : GetSysColorBrush(COLOR_BTNFACE);
+}
+
 void Paint(HWND link, HDC dc) {
     HyperlinkState* state = StateOf(link);
     RECT client;
     GetClientRect(link, &client);
-    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    FillRect(dc, &client, BackgroundBrush(link, dc));
     if (!state) return;
     HGDIOBJ oldFont = state->font ? SelectObject(dc, state->font) : nullptr;
+    // The caption colour is the link's own, whatever the parent set.
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ColourOf(*state));
     std::string caption = WindowText(link);

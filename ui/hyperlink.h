@@ -21,9 +21,10 @@ inline constexpr COLORREF kHyperlinkNormalColour = RGB(0, 0, 255);
 
 // Registers the window class; the caption is the window text, the target
 // is set with SetHyperlinkTarget, the font with WM_SETFONT (the caption is
-// drawn with the font given). The class cursor is the arrow and the link
-// leaves WM_SETCURSOR to DefWindowProc, so a pointer given by subclassing
-// or by the class cursor is the one shown. Registering again is harmless.
+// drawn with the font given). The background is the brush the parent
+// answers to WM_CTLCOLORSTATIC, as for a label, else the button face. The class cursor is the arrow
+// and the link leaves WM_SETCURSOR to DefWindowProc, so a pointer given by subclassing or by the
+// class cursor is the one shown. Registering again is harmless.
 bool RegisterHyperlinkClass(HINSTANCE instance);
 void SetHyperlinkTarget(HWND link, std::string_view address);
 

@@ -52,6 +52,36 @@ TEST(Hyperlink, NewLinkDrawsBlueCaptionOnButtonFaceWithoutBorder) {
     EXPECT_EQ(GetWindowLongA(window.link(), GWL_STYLE) & WS_BORDER, 0);
 }
 
+// A parent that colours its labels as a skin does: its own background and
+// black text.
+constexpr COLORREF kSkinBackground = RGB(232, 236, 241);
+WNDPROC gPlainParentProc = nullptr;
+HBRUSH gSkinBrush = nullptr;
+
+LRESULT CALLBACK SkinnedParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CTLCOLORSTATIC) {
+        SetTextColor(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0));
+        return reinterpret_cast<LRESULT>(gSkinBrush);
+    }
+    return CallWindowProcA(gPlainParentProc, window, message, wParam, lParam);
+}
+
+TEST(Hyperlink, BackgroundIsWhatTheParentGivesItsLabelsButTheCaptionKeepsItsColour) {
+    LinkWindow window;
+    HWND parent = GetParent(window.link());
+    gSkinBrush = CreateSolidBrush(kSkinBackground);
+    gPlainParentProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(parent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SkinnedParentProc)));
+    Drawing drawing = DrawClientArea(window.link());
+    SetWindowLongPtrA(parent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(gPlainParentProc));
+    DeleteObject(gSkinBrush);
+
+    EXPECT_EQ(drawing.At(0, 0), kSkinBackground);
+    EXPECT_EQ(drawing.At(191, 23), kSkinBackground);
+    EXPECT_GT(drawing.Count(kHyperlinkNormalColour), 10);
+    EXPECT_EQ(drawing.Count(RGB(0, 0, 0)), 0);
+}
+
 TEST(Hyperlink, AdvertisementFitsOnOneLineOfTheLink) {
     LinkWindow window;
     HDC dc = GetDC(window.link());

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "tests/harness/harness.h"
+#include "tests/link/link_window.h"
 #include "tests/link/link_window_fixture.h"
 #include "tests/link/shell_recorder.h"
 #include "ui/hyperlink.h"
@@ -59,6 +60,13 @@ TEST_F(LiveLinkTest, LinkIsOurControlShowingTheAdvertisementInItsFont) {
     EXPECT_EQ(description.lfCharSet, GB2312_CHARSET);
     EXPECT_STREQ(description.lfFaceName, "");
     EXPECT_EQ(HyperlinkCaptionColour(link), kHyperlinkNormalColour);
+}
+
+TEST_F(LiveLinkTest, LinkBackgroundMatchesTheLabelsOfTheWindow) {
+    Drawing link = DrawClientArea(ControlWindow(kLink));
+    Drawing label = DrawClientArea(ControlWindow("标签1"));
+    EXPECT_EQ(link.At(0, 0), label.At(0, 0));
+    EXPECT_EQ(link.At(link.width - 1, link.height - 1), label.At(0, 0));
 }
 
 TEST_F(LiveLinkTest, LinkOpensItsAdvertisedAddressAndShowsTheOutcome) {
