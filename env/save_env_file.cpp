@@ -9,6 +9,7 @@
 #include "app/message_box.h"
 #include "editing/editing_texts.h"
 #include "editing/env_file_text.h"
+#include "editing/hotkey_cell_reader.h"
 #include "editing/save_guard.h"
 #include "env/env_file.h"
 #include "env/env_text.h"
@@ -26,8 +27,9 @@ std::vector<HotkeyEntry> ReadRowsKeepingWindowAlive() {
     const int count = HotkeyRowCount();
     std::vector<HotkeyEntry> entries;
     entries.reserve(count > 0 ? count : 0);
+    HotkeyCellReader cells;
     for (int row = 0; row < count; ++row) {
-        entries.push_back(HotkeyEntry{HotkeyCell(row, 0), HotkeyCell(row, 1)});
+        entries.push_back(HotkeyEntry{cells.Cell(row, 0), cells.Cell(row, 1)});
         // A long list takes a while; the window keeps painting meanwhile.
         ProcessPendingMessages();
     }

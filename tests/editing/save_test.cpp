@@ -64,6 +64,37 @@ TEST_F(SaveTest, WriteIntoAFolderThatIsGoneFails) {
     EXPECT_EQ(Text("标签2"), "5个");
 }
 
+// Cells longer than any first guess at their size, with double-byte
+// characters that a cut could split at either byte.
+Rows LongRows() {
+    std::string chinese;
+    for (int i = 0; i < 200; ++i) chinese += "\xB3\xA4";  // 长
+    return {{chinese.substr(0, 300), "a" + chinese},
+            {"F2", chinese},
+            {"F3", "x" + std::string(5000, 'y')},
+            {"F4", "b" + chinese.substr(0, 254)},
+            {"F5", chinese.substr(0, 254)}};
+}
+
+TEST_F(SaveTest, WritesLongCellsWhole) {
+    Rows rows = LongRows();
+    rows.push_back({"F9", "last"});
+    Start(rows);
+    ASSERT_EQ(ListRows(), rows);
+    SelectHotkeyRowForTest(5);
+    ClickButton("按钮_删除");
+    EXPECT_EQ(EnvBytes(), ComposeEnvText(LongRows()));
+}
+
+TEST_F(SaveTest, ModifyOfALongRowFillsTheBoxesWhole) {
+    Start(LongRows());
+    for (int row = 0; row < 5; ++row) {
+        OpenForModify(row);
+        EXPECT_EQ(Text("编辑框2"), LongRows()[row].key);
+        EXPECT_EQ(Text("编辑框3"), LongRows()[row].command);
+    }
+}
+
 TEST_F(ContentViewTest, AfterASaveShowsWhatTheContentBoxShows) {
     Start(FiveRows());
     OpenForModify(3);
