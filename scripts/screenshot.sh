@@ -2,7 +2,7 @@
 # `make screenshot`: runs keyloom.exe on our example env in a Wine virtual
 # desktop inside Xvfb (so the frame and the caption are drawn too) and
 # saves the window narrow (docs/keyloom-narrow.png) and wide, with the edit
-# panel shown (docs/keyloom-wide.png).
+# panel opened by the Add button (docs/keyloom-wide.png).
 # With --run DIR (used by scripts/run-keyloom.sh) it saves one narrow shot
 # of the program in DIR to DIR/screenshot.png.
 set -euo pipefail
@@ -40,9 +40,15 @@ cd "$run"
 wine explorer "/desktop=$desktop,${desk_w}x${desk_h}" keyloom.exe >/dev/null 2>&1 &
 program=$!
 trap 'kill $program 2>/dev/null || true' EXIT
-wine keyloom_poke.exe wait
+wine explorer "/desktop=$desktop,${desk_w}x${desk_h}" keyloom_poke.exe wait || true
 sleep 2
-xid="$(xdotool search --name "$desktop" | head -n 1)"
+xid=""
+for _ in $(seq 100); do
+    xid="$(xdotool search --name "$desktop" 2>/dev/null | head -n 1 || true)"
+    [ -n "$xid" ] && break
+    sleep 0.1
+done
+[ -n "$xid" ] || { echo "screenshot.sh: no Wine desktop window" >&2; exit 1; }
 
 shot() {  # shot WIDTH FILE: the window's outer rectangle
     import -window "$xid" "$run/desktop.png"
@@ -55,10 +61,11 @@ if [ "$mode" = run ]; then
     shot 266 "$run/screenshot.png"
 else
     shot 266 "$root/docs/keyloom-narrow.png"
-    wine keyloom_poke.exe width 474
-    sleep 1
+    # 按钮_添加 (control id 1016) opens the edit panel as a user would.
+    wine explorer "/desktop=$desktop,${desk_w}x${desk_h}" keyloom_poke.exe click 1016 || true
+    sleep 2
     shot 474 "$root/docs/keyloom-wide.png"
 fi
-wine keyloom_poke.exe close
+wine explorer "/desktop=$desktop,${desk_w}x${desk_h}" keyloom_poke.exe close || true
 wait "$program" 2>/dev/null || true
 trap - EXIT

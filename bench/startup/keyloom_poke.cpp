@@ -1,6 +1,8 @@
 // Small remote control for the scripts: finds the visible window titled
-// "Allegro Keyloom" (waiting up to 30 s) and closes it or sets its width.
-//   keyloom_poke close | keyloom_poke width 474 | keyloom_poke wait
+// "Allegro Keyloom" (waiting up to 30 s), then closes it, sets its width,
+// or clicks the button with a control id (button ids follow the control
+// table: 按钮_添加 is 1016).
+//   keyloom_poke close | width 474 | click 1016 | wait
 #include <windows.h>
 
 #include <cstdlib>
@@ -22,6 +24,10 @@ int main(int argc, char** argv) {
         GetWindowRect(window, &rect);
         SetWindowPos(window, nullptr, 0, 0, std::atoi(argv[2]), rect.bottom - rect.top,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    } else if (std::strcmp(argv[1], "click") == 0 && argc > 2) {
+        HWND button = GetDlgItem(window, std::atoi(argv[2]));
+        if (!button) return 1;
+        SendMessageA(button, BM_CLICK, 0, 0);
     } else if (std::strcmp(argv[1], "wait") != 0) {
         return 2;
     }
