@@ -37,10 +37,6 @@ TEST(FallbackCommandLine, QuotedPlaceholderWinsOverAnEarlierBareOne) {
               R"(browse.exe %1 -x  http://boardloom.example.com/)");
 }
 
-TEST(FallbackCommandLine, OnlyTheFirstQuotedPlaceholderCounts) {
-    EXPECT_EQ(Built(R"(a.exe "%1" "%1")"), R"(a.exe  http://boardloom.example.com/)");
-}
-
 TEST(FallbackCommandLine, SecondByteOfADoubleByteCharacterStartsNoMatch) {
     // 0x81 0x22 is one character, so the quote in it opens no "%1"; the
     // bare %1 after it is the placeholder.
@@ -63,12 +59,6 @@ TEST(FallbackCommandLine, LongestLineWinExecTakesIsBuiltAndOneMoreIsRefused) {
 
     target.push_back('x');
     EXPECT_FALSE(BuildFallbackCommandLine(command, target).has_value());
-}
-
-TEST(FallbackCommandLine, AddressFarBeyondAnyFixedBufferStillOpens) {
-    std::string target = "http://boardloom.example.com/?q=" + std::string(5000, 'a');
-    std::string line = Built(R"("C:\Web\browse.exe" "%1")", target);
-    EXPECT_EQ(line, R"("C:\Web\browse.exe"  )" + target);
 }
 
 TEST(FallbackCommandLine, OverlongAssociationTailIsCutAwayBeforeTheLimitApplies) {

@@ -121,17 +121,6 @@ TEST(Hyperlink, PointerLeavingReleasesTheMouseAndTurnsItBlueAgain) {
     }
 }
 
-TEST(Hyperlink, MovesInsideKeepTheHoverWithoutRedrawing) {
-    LinkWindow window;
-    window.MoveTo(5, 5);
-    ValidateRect(window.link(), nullptr);
-    window.MoveTo(0, 0);
-    window.MoveTo(100, 20);
-    EXPECT_EQ(GetCapture(), window.link());
-    EXPECT_FALSE(NeedsRedraw(window.link()));
-    EXPECT_EQ(HyperlinkCaptionColour(window.link()), kHyperlinkHoverColour);
-}
-
 TEST(Hyperlink, LinkThatLostTheMouseTakesItBackOnTheNextMoveInside) {
     LinkWindow window;
     window.MoveTo(5, 5);
@@ -140,19 +129,6 @@ TEST(Hyperlink, LinkThatLostTheMouseTakesItBackOnTheNextMoveInside) {
     window.MoveTo(6, 5);
     EXPECT_EQ(GetCapture(), window.link());
     ExpectCaptionDrawnIn(window.link(), kHyperlinkHoverColour);
-}
-
-TEST(Hyperlink, PressOpensTheAdvertisedAddressWithTheShell) {
-    ShellRecorder shell;
-    LinkWindow window;
-    window.MoveTo(10, 10);
-    window.Press(10, 10);
-    ASSERT_EQ(shell.shellCalls.size(), 1u);
-    EXPECT_EQ(shell.shellCalls[0].owner, nullptr);
-    EXPECT_EQ(shell.shellCalls[0].verb, "open");
-    EXPECT_EQ(shell.shellCalls[0].file, "http://boardloom.example.com/");
-    EXPECT_EQ(shell.shellCalls[0].show, SW_SHOW);
-    EXPECT_EQ(HyperlinkCaptionColour(window.link()), kHyperlinkHoverColour);  // still under it
 }
 
 TEST(Hyperlink, SuccessfulOpenLeavesDarkRedOncePointerLeaves) {
@@ -212,15 +188,6 @@ TEST(Hyperlink, LinkWithoutTargetOpensNothing) {
     ExpectCaptionDrawnIn(window.link(), kHyperlinkNormalColour);
 }
 
-TEST(Hyperlink, TargetIsReplacedAndEndsAtAZeroByte) {
-    ShellRecorder shell;
-    LinkWindow window;
-    SetHyperlinkTarget(window.link(), std::string_view("http://a.example.com/\0x", 24));
-    window.Press(10, 10);
-    ASSERT_EQ(shell.shellCalls.size(), 1u);
-    EXPECT_EQ(shell.shellCalls[0].file, "http://a.example.com/");
-}
-
 TEST(Hyperlink, EachLinkKeepsItsOwnState) {
     ShellRecorder shell;
     LinkWindow first;
@@ -249,22 +216,6 @@ TEST(Hyperlink, CaptionIsDrawnWithTheFontItIsGiven) {
     EXPECT_GT(smallRows, 4);
     EXPECT_LE(smallRows, 11);
     EXPECT_GT(largeRows, smallRows + 4);
-}
-
-TEST(Hyperlink, NewCaptionIsRedrawn) {
-    LinkWindow window;
-    ValidateRect(window.link(), nullptr);
-    SetWindowTextA(window.link(), "x");
-    EXPECT_TRUE(NeedsRedraw(window.link()));
-    int narrow = DrawClientArea(window.link()).Count(kHyperlinkNormalColour);
-    SetWindowTextA(window.link(), kAdvertisementCaption);
-    EXPECT_GT(DrawClientArea(window.link()).Count(kHyperlinkNormalColour), 4 * narrow);
-}
-
-TEST(Hyperlink, ColourOfAWindowThatIsNoLinkIsTheNormalOne) {
-    LinkWindow window;
-    EXPECT_EQ(HyperlinkCaptionColour(GetParent(window.link())), kHyperlinkNormalColour);
-    SetHyperlinkTarget(GetParent(window.link()), "http://x.example.com/");  // ignored, no crash
 }
 
 }  // namespace

@@ -52,17 +52,6 @@ TEST_F(SlideTest, FromStartUpTheLinkReaches65After57TicksThenTurns) {
     ExpectLinkFixedExceptItsLeft();
 }
 
-TEST_F(SlideTest, TimerMessagesDriveTheSameSlide) {
-    ExpectStartState();
-    SetControlLeft(kLink, 8);
-    for (int tick = 1; tick <= 57; ++tick) SendTick(kRightTimer);
-    EXPECT_EQ(ControlLeft(kLink), 65);
-    EXPECT_EQ(TimerInterval(kRightTimer), 0);
-    EXPECT_EQ(TimerInterval(kLeftTimer), 30);
-    SendTick(kLeftTimer);
-    EXPECT_EQ(ControlLeft(kLink), 64);
-}
-
 TEST_F(SlideTest, SweepsBetween0And65WithOneTimerRunning) {
     SetControlLeft(kLink, 8);
     std::vector<int> turns;  // left edges where the direction changed
