@@ -7,6 +7,7 @@
 
 #include "app/globals.h"
 #include "app/message_box.h"
+#include "editing/content_box.h"
 #include "editing/editing_texts.h"
 #include "editing/env_file_text.h"
 #include "editing/hotkey_cell_reader.h"
@@ -42,14 +43,14 @@ void SaveEnvFile() {
     if (!gSaveGuard.Begin()) return;
     SetControlText(kContentBox, "");
     const std::string text = ComposeEnvText(ReadRowsKeepingWindowAlive());
-    SetControlText(kContentBox, text);
+    ShowSavedText(text);
     const std::string path = EnvFilePath != nullptr ? *EnvFilePath : std::string();
     if (WriteEnvFile(path, text)) {
         SetControlText(kCountLabel, CountCaption(static_cast<std::size_t>(HotkeyRowCount())));
     } else {
         ShowMessageBox(kSaveFailedText, kSaveFailedTitle, kPlainStyle);
     }
-    // A close that arrived while the rows were read goes ahead now, through
+    // A close that arrived during the save goes ahead now, through
     // the window's own close path.
     if (gSaveGuard.End() && MainWindow() != nullptr) {
         PostMessageA(MainWindow(), WM_CLOSE, 0, 0);

@@ -2,6 +2,7 @@
 // that keeps a running save from being re-entered or cut off by a close.
 #include <windows.h>
 
+#include "editing/content_box.h"
 #include "editing/editing_row.h"
 #include "env/env_window.h"
 #include "tests/editing/editing_fixture.h"
@@ -93,6 +94,51 @@ TEST_F(SaveTest, ModifyOfALongRowFillsTheBoxesWhole) {
         EXPECT_EQ(Text("编辑框2"), LongRows()[row].key);
         EXPECT_EQ(Text("编辑框3"), LongRows()[row].command);
     }
+}
+
+// Many rows, some Chinese, so the saved text is far longer than one slice
+// of the content box and its slices meet double-byte characters.
+Rows ManyRows(int count) {
+    Rows rows;
+    for (int i = 0; i < count; ++i) {
+        rows.push_back({"F" + std::to_string(i % 12 + 1),
+                        i % 3 == 0 ? "\xB7\xC5\xB4\xF3 " + std::to_string(i)  // 放大
+                                   : "zoom in " + std::to_string(i)});
+    }
+    return rows;
+}
+
+TEST_F(SaveTest, LongTextGoesWholeIntoTheContentBox) {
+    const Rows rows = ManyRows(2500);
+    Start(rows);
+    SelectHotkeyRowForTest(0);
+    ClickButton("按钮_删除");
+    const std::string expected = ComposeEnvText(Without(rows, {0}));
+    ASSERT_GT(expected.size(), 50000u);
+    EXPECT_EQ(EnvBytes(), expected);
+    EXPECT_EQ(Text("编辑框1"), expected);
+    // As after any new text: caret and view at the start.
+    HWND box = ControlWindow("编辑框1");
+    DWORD start = 1;
+    DWORD end = 1;
+    SendMessageA(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 0u);
+    EXPECT_EQ(SendMessageA(box, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+    EXPECT_EQ(Text("标签2"), "2499个");
+}
+
+TEST_F(SaveTest, LongTextOfDoubleByteLinesIsShownUncut) {
+    Start(FiveRows());
+    std::string text;
+    for (int line = 0; line < 3000; ++line) {
+        for (int i = 0; i < 20; ++i) text += "\xD5\xC5";  // 张
+        text += line % 2 == 0 ? "\r\n" : "x\r\n";
+    }
+    ShowSavedText(text);
+    EXPECT_EQ(Text("编辑框1"), text);
+    ShowSavedText("short");
+    EXPECT_EQ(Text("编辑框1"), "short");
 }
 
 TEST_F(ContentViewTest, AfterASaveShowsWhatTheContentBoxShows) {
