@@ -1,12 +1,23 @@
 #include "skin_window.h"
 
 #include <new>
+#include <unordered_map>
 
 #include "skin_state.h"
 
 namespace {
 
+// The window property marks a skinned window for anyone who looks; the
+// lookup on every message goes through a map of our own instead, because
+// under Wine each GetProp is a round trip to the server, which made filling
+// a long list many times slower. Only the attaching thread is skinned, so
+// the map needs no lock.
 constexpr const char* kSkinProp = "KeyloomSkinWindow";
+
+std::unordered_map<HWND, SkinWindow*>& SkinWindows() {
+    static std::unordered_map<HWND, SkinWindow*> windows;
+    return windows;
+}
 
 LRESULT Dispatch(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, bool unicodeProc);
 
@@ -37,6 +48,7 @@ LRESULT OnNcDestroy(HWND hwnd, SkinWindow* w, UINT msg, WPARAM wp, LPARAM lp) {
         }
     }
     RemovePropA(hwnd, kSkinProp);
+    SkinWindows().erase(hwnd);
     delete w;
     return unicode ? CallWindowProcW(original, hwnd, msg, wp, lp)
                    : CallWindowProcA(original, hwnd, msg, wp, lp);
@@ -74,7 +86,9 @@ LRESULT Dispatch(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, bool unicodeProc) {
 }  // namespace
 
 SkinWindow* FindSkinWindow(HWND hwnd) {
-    return static_cast<SkinWindow*>(GetPropA(hwnd, kSkinProp));
+    const auto& windows = SkinWindows();
+    const auto found = windows.find(hwnd);
+    return found == windows.end() ? nullptr : found->second;
 }
 
 LRESULT CallOriginal(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -95,11 +109,13 @@ bool SubclassForSkin(HWND hwnd, SkinKind kind) {
         delete w;
         return false;
     }
+    SkinWindows()[hwnd] = w;
     const LONG_PTR ours = reinterpret_cast<LONG_PTR>(OurProc(w->unicode));
     const LONG_PTR previous = w->unicode ? SetWindowLongPtrW(hwnd, GWLP_WNDPROC, ours)
                                          : SetWindowLongPtrA(hwnd, GWLP_WNDPROC, ours);
     if (previous == 0) {
         RemovePropA(hwnd, kSkinProp);
+        SkinWindows().erase(hwnd);
         delete w;
         return false;
     }
