@@ -1,0 +1,81 @@
+#include "bench/editing/bench_floor.h"
+
+#include <commctrl.h>
+
+namespace keyloom::bench {
+
+BareList::BareList() {
+    frame_ = CreateWindowExA(0, "STATIC", "floor", WS_OVERLAPPED | WS_CAPTION, 600, 100, 477, 328,
+                             nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    list_ = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
+                            WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | WS_TABSTOP, 8, 16,
+                            248, 200, frame_, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ListView_SetExtendedListViewStyle(list_, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    char key[] = "key";
+    char command[] = "command";
+    LVCOLUMNA column = {};
+    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    column.cx = 80;
+    column.pszText = key;
+    SendMessageA(list_, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+    column.cx = 100;
+    column.iSubItem = 1;
+    column.pszText = command;
+    SendMessageA(list_, LVM_INSERTCOLUMNA, 1, reinterpret_cast<LPARAM>(&column));
+}
+
+BareList::~BareList() {
+    DestroyWindow(frame_);
+}
+
+void BareList::InsertRows(const std::vector<HotkeyEntry>& rows, bool redraw) {
+    if (!redraw) SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
+    std::string key;
+    std::string command;
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        key = rows[row].key;
+        command = rows[row].command;
+        LVITEMA item = {};
+        item.mask = LVIF_TEXT;
+        item.iItem = static_cast<int>(row);
+        item.pszText = key.data();
+        const LRESULT index =
+            SendMessageA(list_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        item.iSubItem = 1;
+        item.pszText = command.data();
+        SendMessageA(list_, LVM_SETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item));
+    }
+    if (!redraw) SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
+    ShowWindow(frame_, SW_SHOWNOACTIVATE);
+    UpdateWindow(frame_);
+}
+
+std::size_t ReadEveryCell(HWND list) {
+    char buffer[1024];
+    std::size_t total = 0;
+    const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+        for (int column = 0; column < 2; ++column) {
+            LVITEMA item = {};
+            item.iSubItem = column;
+            item.pszText = buffer;
+            item.cchTextMax = sizeof buffer;
+            total += static_cast<std::size_t>(
+                SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item)));
+        }
+    }
+    return total;
+}
+
+bool WriteInOneCall(const std::string& path, std::string_view bytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const bool ok =
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size();
+    return CloseHandle(file) && ok;
+}
+
+}  // namespace keyloom::bench
