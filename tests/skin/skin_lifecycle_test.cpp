@@ -24,7 +24,7 @@ protected:
     static void TearDownTestSuite() { DestroyTestWindow(gWindow); }
     void SetUp() override {
         ASSERT_TRUE(gAttached);
-        ASSERT_TRUE(MovePointer(5, 1000));
+        ASSERT_TRUE(MovePointerAway());
     }
 
     static SkinLibrary gLib;
@@ -39,18 +39,23 @@ LONG_PTR ClassProc(HWND hwnd) {
     return static_cast<LONG_PTR>(GetClassLongPtrA(hwnd, GCLP_WNDPROC));
 }
 
+// The first window is hidden meanwhile, so that none of its pixels, in the
+// same colours, can stand in for the later window's; the later one takes its
+// place, which lies on the desktop however small the desktop is.
 TEST_F(SkinLifecycle, WindowsMadeAfterTheAttachAreSkinned) {
-    TestWindow later = CreateTestWindow(600, 120);
+    ShowWindow(gWindow.top, SW_HIDE);
+    TestWindow later = CreateTestWindow();
     EXPECT_NE(GetWindowLongPtrA(later.top, GWLP_WNDPROC), ClassProc(later.top));
     EXPECT_NE(GetWindowLongPtrA(later.button, GWLP_WNDPROC), ClassProc(later.button));
     EXPECT_NE(GetWindowLongPtrA(later.header, GWLP_WNDPROC), ClassProc(later.header));
     EXPECT_EQ(GetWindowLongPtrA(later.link, GWLP_WNDPROC),
               reinterpret_cast<LONG_PTR>(LinkClassProc()));
     ShowAndPaint(later.top);
-    EXPECT_EQ(ScreenPixelOfClient(later.top, 400, 5), kWindow);
-    EXPECT_EQ(ScreenPixelOfClient(later.button, 5, 5), kButton);
-    EXPECT_EQ(ScreenPixelOfClient(later.header, 3, 3), RGB(0xD0, 0xC0, 0x40));
+    EXPECT_EQ(WaitForPixel(later.top, 400, 5, kWindow), kWindow);
+    EXPECT_EQ(WaitForPixel(later.button, 5, 5, kButton), kButton);
+    EXPECT_EQ(WaitForPixel(later.header, 3, 3, RGB(0xD0, 0xC0, 0x40)), RGB(0xD0, 0xC0, 0x40));
     DestroyTestWindow(later);
+    ShowAndPaint(gWindow.top);
 }
 
 // Inspects the message box from a timer inside its modal loop, then closes it.

@@ -39,16 +39,6 @@ bool AnyPixel(HWND hwnd, Test test) {
     return found;
 }
 
-// Waits up to two seconds for a pixel to take a colour.
-COLORREF WaitForPixel(HWND hwnd, int x, int y, COLORREF wanted) {
-    COLORREF c = ScreenPixelOfClient(hwnd, x, y);
-    for (int i = 0; i < 40 && c != wanted; ++i) {
-        PumpMessages(50);
-        c = ScreenPixelOfClient(hwnd, x, y);
-    }
-    return c;
-}
-
 // Waits up to two seconds for a pixel of the whole window to take a colour
 // (activation reaches the title bar with a delay under Wine).
 COLORREF WaitForWindowPixel(HWND hwnd, int x, int y, COLORREF wanted) {
@@ -82,7 +72,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(gAttached);
         SetForegroundWindow(gWindow.top);
-        ASSERT_TRUE(MovePointer(5, 1000));  // keep the pointer off the window
+        ASSERT_TRUE(MovePointerAway());  // keep the pointer off the window
     }
 
     static SkinLibrary gLib;

@@ -220,28 +220,58 @@ bool MovePointer(int x, int y) {
     return settled >= 3;
 }
 
+bool MovePointerAway() {
+    RECT desktop;
+    if (!GetWindowRect(GetDesktopWindow(), &desktop)) return false;
+    return MovePointer(desktop.left + 5, desktop.bottom - 5);
+}
+
 void ShowAndPaint(HWND top) {
     ShowWindow(top, SW_SHOW);
     UpdateWindow(top);
     PumpMessages(150);
 }
 
-COLORREF ScreenPixelOfClient(HWND hwnd, int x, int y) {
-    POINT p = {x, y};
-    ClientToScreen(hwnd, &p);
+namespace {
+
+// Wine reads black, not CLR_INVALID, outside the desktop, and the desktop can
+// be smaller than the X screen: a Wine virtual desktop opened earlier in the
+// same Wine session leaves its size to every later program. A point off the
+// desktop must not pass for a black pixel.
+COLORREF ScreenPixel(POINT p) {
+    RECT desktop;
+    if (!GetWindowRect(GetDesktopWindow(), &desktop) || !PtInRect(&desktop, p)) {
+        return CLR_INVALID;
+    }
     HDC screen = GetDC(nullptr);
     const COLORREF c = GetPixel(screen, p.x, p.y);
     ReleaseDC(nullptr, screen);
     return c;
 }
 
+}  // namespace
+
+COLORREF ScreenPixelOfClient(HWND hwnd, int x, int y) {
+    POINT p = {x, y};
+    ClientToScreen(hwnd, &p);
+    return ScreenPixel(p);
+}
+
+// Waits up to two seconds for a pixel to take a colour: Wine paints with a
+// delay, the more so on a loaded machine.
+COLORREF WaitForPixel(HWND hwnd, int x, int y, COLORREF wanted) {
+    COLORREF c = ScreenPixelOfClient(hwnd, x, y);
+    for (int i = 0; i < 40 && c != wanted; ++i) {
+        PumpMessages(50);
+        c = ScreenPixelOfClient(hwnd, x, y);
+    }
+    return c;
+}
+
 COLORREF ScreenPixelOfWindow(HWND hwnd, int x, int y) {
     RECT rc;
     GetWindowRect(hwnd, &rc);
-    HDC screen = GetDC(nullptr);
-    const COLORREF c = GetPixel(screen, rc.left + x, rc.top + y);
-    ReleaseDC(nullptr, screen);
-    return c;
+    return ScreenPixel(POINT{rc.left + x, rc.top + y});
 }
 
 COLORREF SkinColour(const std::string& skin, const char* key, int hue, int saturation,

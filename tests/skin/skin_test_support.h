@@ -59,13 +59,19 @@ void PumpMessages(int ms);
 // Puts the mouse pointer at a screen point and makes sure it stays there
 // (under Wine a late pointer event can move it back); false if it would not.
 bool MovePointer(int x, int y);
+// Puts the pointer in the desktop's bottom-left corner, where no test window
+// lies. The desktop, not the X screen, bounds the pointer: a fixed point low
+// on a large screen is out of reach on a small desktop.
+bool MovePointerAway();
 
 // Shows the window and lets it paint.
 void ShowAndPaint(HWND top);
 
 // The colour on the screen at a point of a window's client area, or of the
-// whole window (window coordinates).
+// whole window (window coordinates); CLR_INVALID off the desktop.
 COLORREF ScreenPixelOfClient(HWND hwnd, int x, int y);
+// The pixel once it has the wanted colour, or after two seconds as it is.
+COLORREF WaitForPixel(HWND hwnd, int x, int y, COLORREF wanted);
 COLORREF ScreenPixelOfWindow(HWND hwnd, int x, int y);
 
 // The skin's colour of `key` after the given attach parameters.
