@@ -49,14 +49,20 @@ namespace {
 
 class SkinExports : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { gLib = LoadSkinLibrary(); }
+    static void SetUpTestSuite() {
+        gOwnDesktop = UseOwnDesktop();
+        gLib = LoadSkinLibrary();
+    }
     void SetUp() override {
+        ASSERT_TRUE(gOwnDesktop);
         ASSERT_NE(gLib.module, nullptr) << "SkinH_EL.dll not loaded from the build folder";
         ASSERT_NE(gLib.attachRes, nullptr);
         ASSERT_NE(gLib.setAero, nullptr);
     }
+    static bool gOwnDesktop;
     static SkinLibrary gLib;
 };
+bool SkinExports::gOwnDesktop = false;
 SkinLibrary SkinExports::gLib;
 
 // Names in the library's export table, read from the loaded image.

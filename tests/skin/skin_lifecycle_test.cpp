@@ -16,6 +16,7 @@ const COLORREF kButton = RGB(0x40, 0xA0, 0xE0);
 class SkinLifecycle : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
+        gOwnDesktop = UseOwnDesktop();
         gLib = LoadSkinLibrary();
         gWindow = CreateTestWindow();
         gAttached = gLib.attachRes && Attach(gLib, FlatTestSkin()) == 1 && gLib.setAero(0) == 1;
@@ -23,14 +24,17 @@ protected:
     }
     static void TearDownTestSuite() { DestroyTestWindow(gWindow); }
     void SetUp() override {
+        ASSERT_TRUE(gOwnDesktop);
         ASSERT_TRUE(gAttached);
         ASSERT_TRUE(MovePointerAway());
     }
 
+    static bool gOwnDesktop;
     static SkinLibrary gLib;
     static TestWindow gWindow;
     static bool gAttached;
 };
+bool SkinLifecycle::gOwnDesktop = false;
 SkinLibrary SkinLifecycle::gLib;
 TestWindow SkinLifecycle::gWindow;
 bool SkinLifecycle::gAttached = false;

@@ -61,6 +61,7 @@ POINT ScreenPoint(HWND hwnd, int x, int y) {
 class SkinPaint : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
+        gOwnDesktop = UseOwnDesktop();
         gLib = LoadSkinLibrary();
         gWindow = CreateTestWindow();
         AddListRow(gWindow.list, "F2", "zoom fit");
@@ -70,16 +71,19 @@ protected:
     }
     static void TearDownTestSuite() { DestroyTestWindow(gWindow); }
     void SetUp() override {
+        ASSERT_TRUE(gOwnDesktop);
         ASSERT_TRUE(gAttached);
         SetForegroundWindow(gWindow.top);
         ASSERT_TRUE(MovePointerAway());  // keep the pointer off the window
     }
 
+    static bool gOwnDesktop;
     static SkinLibrary gLib;
     static TestWindow gWindow;
     static bool gAttached;
     static bool gAero;
 };
+bool SkinPaint::gOwnDesktop = false;
 SkinLibrary SkinPaint::gLib;
 TestWindow SkinPaint::gWindow;
 bool SkinPaint::gAttached = false;

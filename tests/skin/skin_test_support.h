@@ -16,6 +16,12 @@ struct SkinLibrary {
     SetAeroFn setAero = nullptr;
 };
 
+// Under Wine, moves the calling thread to a desktop of the process's own, so
+// that other Wine programs of the same session can neither move its pointer
+// nor take its activation. Call before the thread makes a window or a skin
+// is attached; true when done (always true on Windows, which stays put).
+bool UseOwnDesktop();
+
 // SkinH_EL.dll from the test program's own folder (the build folder).
 SkinLibrary LoadSkinLibrary();
 
