@@ -1,9 +1,9 @@
 // The process entry: ProgramStart, then exit processing.
 #include <windows.h>
 
-#include "app/exit_routine.h"
 #include "app/program_start.h"
-#include "app/skin_commands.h"
+#include "platform/exit_routine.h"
+#include "platform/skin_commands.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     int code = keyloom::ProgramStart();

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <new>
 
-#include "app/fatal_error.h"
+#include "platform/fatal_error.h"
 
 static void* AllocateOrDie(std::size_t size) {
     void* block = std::malloc(size ? size : 1);

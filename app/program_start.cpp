@@ -4,14 +4,14 @@
 
 #include <new>
 
-#include "app/exit_routine.h"
-#include "app/fatal_error.h"
-#include "app/globals.h"
-#include "app/program_folder.h"
-#include "app/skin_module.h"
-#include "ui/main_window.h"
-#include "ui/window_keys.h"
-#include "ui/window_ops.h"
+#include "app/bindings.h"
+#include "platform/exit_routine.h"
+#include "platform/fatal_error.h"
+#include "platform/globals.h"
+#include "platform/program_folder.h"
+#include "platform/skin_module.h"
+#include "window/main_window.h"
+#include "window/window_keys.h"
 
 namespace keyloom {
 
@@ -27,7 +27,7 @@ static void RunMessageLoop() {
 }
 
 static void LoadMainWindow() {
-    HWND window = CreateMainWindow();
+    HWND window = CreateMainWindow(kBindings);
     if (!window) FatalError("载入启动窗口失败", 0);
     RaiseMainWindowCreated();
     if (IsWindow(window)) ShowWindow(window, SW_SHOWNORMAL);

@@ -6,9 +6,6 @@ namespace keyloom {
 // Start-up, the message loop and the return into exit processing; 0.
 int ProgramStart();
 
-// The exit routine: releases EnvFilePath and the skin object.
-void ReleaseGlobals();
-
 // Called when a window of the program has been destroyed: with none left
 // and the ending flag set, the message loop is asked to end.
 void OnProgramWindowDestroyed();

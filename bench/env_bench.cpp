@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "bench/env_bench_data.h"
-#include "env/env_text.h"
+#include "core/env_text.h"
 
 namespace keyloom::bench {
 namespace {

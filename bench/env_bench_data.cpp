@@ -3,7 +3,7 @@
 #include <random>
 #include <string_view>
 
-#include "env/env_layout.h"
+#include "core/env_layout.h"
 
 namespace keyloom::bench {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "env/env_text.h"
+#include "core/env_text.h"
 
 namespace keyloom::bench {
 

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "env/env_text.h"
-#include "env/text_rules.h"
-#include "tests/env/reference_env_text.h"
+#include "core/env_text.h"
+#include "core/text_rules.h"
+#include "tests/core/reference_env_text.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 #!/bin/bash
-# Runs every test: the format check, the native tests, both Windows
+# Runs every test: the layer and format checks, the native tests, both Windows
 # architectures under Wine in one Xvfb display, and the fuzzer for a bounded
 # time. Ends non-zero on any failure and closes with one summary line.
 set -uo pipefail
@@ -18,6 +18,7 @@ step() {
     if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "=== FAILED: $name"; fi
 }
 scripts/wine-prefix.sh
+step "layers" scripts/check-layers.sh
 step "format" bash -c "git ls-files '*.cpp' '*.h' | xargs -r clang-format --dry-run --Werror"
 step "native tests" ctest --preset linux
 step "win32 tests (Wine)" ctest --preset win32

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "env/env_text.h"
+#include "core/env_text.h"
 
 namespace keyloom::bench {
 

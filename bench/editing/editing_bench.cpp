@@ -15,12 +15,13 @@
 #include <vector>
 
 #include "bench/editing/bench_floor.h"
-#include "editing/editing_texts.h"
-#include "env/env_text.h"
-#include "env/env_window.h"
+#include "core/env_text.h"
+#include "handlers/save_env_file.h"
 #include "tests/harness/harness.h"
-#include "ui/hotkey_list.h"
-#include "ui/window_ops.h"
+#include "window/control_names.h"
+#include "window/hotkey_list.h"
+#include "window/main_window.h"
+#include "window/window_ops.h"
 
 namespace keyloom::bench {
 namespace {

@@ -5,13 +5,15 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/globals.h"
-#include "app/message_box.h"
-#include "app/program_folder.h"
-#include "app/skin_module.h"
-#include "ui/hotkey_list.h"
-#include "ui/main_window.h"
-#include "ui/window_ops.h"
+#include "app/bindings.h"
+#include "platform/globals.h"
+#include "platform/message_box.h"
+#include "platform/program_folder.h"
+#include "platform/skin_module.h"
+#include "window/control_names.h"
+#include "window/hotkey_list.h"
+#include "window/main_window.h"
+#include "window/window_ops.h"
 
 namespace keyloom::test {
 
@@ -28,7 +30,7 @@ int RecordMessageBox(const char* text, const char* title, unsigned style) {
 HWND StartWindow() {
     PrepareMainWindowLayout();
     if (!SkinModuleInstance) SkinModuleInstance = new SkinModule(SkinModule::NoInstall{});
-    HWND window = CreateMainWindow();
+    HWND window = CreateMainWindow(kBindings);
     if (!window) return nullptr;
     RaiseMainWindowCreated();
     if (IsWindow(window)) ShowWindow(window, SW_SHOWNORMAL);
@@ -107,7 +109,7 @@ void PressControl(std::string_view name) {
 }
 
 void SelectHotkeyRowForTest(int row) {
-    HWND list = ControlWindow("超级列表框1");
+    HWND list = ControlWindow(kHotkeyList);
     LVITEMA item = {};
     item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     // Clear every row first; single selection keeps at most one anyway.

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "app/fatal_error.h"
+#include "platform/fatal_error.h"
 #include "tests/process/process_helpers.h"
-#include "ui/control_table.h"
+#include "window/control_table.h"
 
 namespace keyloom::test {
 namespace {

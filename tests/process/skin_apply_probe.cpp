@@ -3,9 +3,9 @@
 // indices the program itself never uses.
 #include <cstdlib>
 
-#include "app/globals.h"
-#include "app/skin_commands.h"
-#include "app/skin_module.h"
+#include "platform/globals.h"
+#include "platform/skin_commands.h"
+#include "platform/skin_module.h"
 
 int main(int argc, char** argv) {
     if (argc < 2) return 2;

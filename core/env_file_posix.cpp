@@ -1,0 +1,91 @@
+// The env file operations on POSIX systems, where the env core is built and
+// tested natively. There is no share mode here: others are not kept from
+// writing a file that we read or write.
+#include <errno.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "core/env_file_os.h"
+
+namespace keyloom::fileos {
+namespace {
+
+constexpr std::size_t kChunk = 1 << 16;
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+}  // namespace
+
+ReadResult ReadFileBytes(const std::string& path, std::string& bytes) {
+    bytes.clear();
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT || errno == ENOTDIR ? ReadResult::kMissing : ReadResult::kFailed;
+    struct stat status;
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        close(fd);
+        return ReadResult::kFailed;
+    }
+    // One byte more than the size, so the read that finds the end needs no
+    // new allocation; the loop still reads to the end should the file grow.
+    bytes.reserve(static_cast<std::size_t>(status.st_size) + 1);
+    for (;;) {
+        const std::size_t used = bytes.size();
+        const std::size_t room = bytes.capacity() > used ? bytes.capacity() - used : kChunk;
+        bytes.resize(used + room);
+        const ssize_t got = read(fd, bytes.data() + used, room);
+        if (got < 0 && errno == EINTR) {
+            bytes.resize(used);
+            continue;
+        }
+        if (got <= 0) {
+            bytes.resize(used);
+            close(fd);
+            if (got == 0) return ReadResult::kRead;
+            bytes.clear();
+            return ReadResult::kFailed;
+        }
+        bytes.resize(used + static_cast<std::size_t>(got));
+    }
+}
+
+bool IsReadOnlyFile(const std::string& path) {
+    struct stat status;
+    if (stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return false;
+    // Root may write a file without write permission; we still refuse it.
+    if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return true;
+    return access(path.c_str(), W_OK) != 0;
+}
+
+bool WriteFlushedFile(const std::string& path, std::string_view bytes) {
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    const bool written = WriteAll(fd, bytes) && fsync(fd) == 0;
+    const bool closed = close(fd) == 0;
+    return written && closed;
+}
+
+bool ReplaceWithFile(const std::string& source, const std::string& target) {
+    return std::rename(source.c_str(), target.c_str()) == 0;
+}
+
+void RemoveFileQuietly(const std::string& path) {
+    unlink(path.c_str());
+}
+
+unsigned long CurrentProcessId() {
+    return static_cast<unsigned long>(getpid());
+}
+
+}  // namespace keyloom::fileos

@@ -1,0 +1,26 @@
+#include "handlers/content_view.h"
+
+#include "core/env_file.h"
+#include "handlers/editing_texts.h"
+#include "platform/globals.h"
+#include "platform/message_box.h"
+#include "window/control_names.h"
+#include "window/window_ops.h"
+
+namespace keyloom {
+
+std::string EnvFileText() {
+    if (EnvFilePath == nullptr) return std::string();
+    return std::string(BytesToText(ReadWholeFile(*EnvFilePath)));
+}
+
+void FillContentBox() {
+    SetControlText(kContentBox, EnvFileText());
+}
+
+void ShowEnvContent() {
+    const std::string text = EnvFileText();
+    ShowMessageBox(text.c_str(), kEnvContentTitle, kPlainStyle);
+}
+
+}  // namespace keyloom

@@ -1,0 +1,35 @@
+#include "handlers/created_handler.h"
+
+#include "core/edit_mode.h"
+#include "handlers/load_env_file.h"
+#include "platform/globals.h"
+#include "platform/program_folder.h"
+#include "platform/skin_module.h"
+#include "window/control_lookup.h"
+#include "window/control_names.h"
+#include "window/window_ops.h"
+
+namespace keyloom {
+
+namespace {
+
+constexpr int kCreatedHeight = 325;
+constexpr int kSlideTickMilliseconds = 30;
+
+}  // namespace
+
+void OnMainWindowCreated() {
+    SkinModuleInstance->ApplySkin(1, 110, 40, 10);
+    // The edit panel starts hidden; the top-left corner stays put.
+    SetMainWindowWidth(kPanelHiddenWidth);
+    SetMainWindowHeight(kCreatedHeight);
+    delete EnvFilePath;
+    EnvFilePath = new std::string(EnvFilePathFor(ProgramFilePath()));
+    SetTimerInterval(kSlideRightTimer, kSlideTickMilliseconds);
+    for (const char* prefix : {"标签", "按钮", "分组框", "编辑框", "超级列表框"}) {
+        SetCursorByNamePrefix(prefix);
+    }
+    LoadEnvFile(*EnvFilePath);
+}
+
+}  // namespace keyloom

@@ -1,0 +1,17 @@
+// The texts of the message boxes that the handlers show. Literals are
+// compiled as code page 936 bytes.
+#pragma once
+
+namespace keyloom {
+
+inline constexpr const char* kNoSelectionText = "请先选中要修改的行后，再点击此按钮！";
+inline constexpr const char* kNoSelectionTitle = "操作错误";
+inline constexpr const char* kInputErrorText = "填写错误！";
+inline constexpr const char* kInputErrorTitle = "错误";
+inline constexpr const char* kSaveFailedText = "存储失败！";
+inline constexpr const char* kSaveFailedTitle = "信息：";
+inline constexpr const char* kEnvContentTitle = "env数据";
+inline constexpr unsigned kErrorIconStyle = 16;  // MB_ICONERROR
+inline constexpr unsigned kPlainStyle = 0;       // MB_OK, no icon
+
+}  // namespace keyloom

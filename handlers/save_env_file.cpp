@@ -1,0 +1,73 @@
+// Writing the rows back to the env file after every change.
+#include "handlers/save_env_file.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "core/count_caption.h"
+#include "core/env_file.h"
+#include "core/env_text.h"
+#include "core/save_guard.h"
+#include "handlers/editing_texts.h"
+#include "platform/globals.h"
+#include "platform/message_box.h"
+#include "window/content_box.h"
+#include "window/control_names.h"
+#include "window/hotkey_list.h"
+#include "window/main_window.h"
+#include "window/window_ops.h"
+
+namespace keyloom {
+
+namespace {
+
+SaveGuard gSaveGuard;
+
+std::vector<HotkeyEntry> ReadRowsKeepingWindowAlive() {
+    const int count = HotkeyRowCount();
+    std::vector<HotkeyEntry> entries;
+    entries.reserve(count > 0 ? count : 0);
+    HotkeyCellReader cells;
+    for (int row = 0; row < count; ++row) {
+        entries.push_back(HotkeyEntry{cells.Cell(row, 0), cells.Cell(row, 1)});
+        // A long list takes a while; the window keeps painting meanwhile.
+        ProcessPendingMessages();
+    }
+    return entries;
+}
+
+}  // namespace
+
+void SaveEnvFile() {
+    if (!gSaveGuard.Begin()) return;
+    SetControlText(kContentBox, "");
+    const std::string text = ComposeEnvText(ReadRowsKeepingWindowAlive());
+    ShowSavedText(text);
+    const std::string path = EnvFilePath != nullptr ? *EnvFilePath : std::string();
+    if (WriteEnvFile(path, text)) {
+        SetControlText(kCountLabel, CountCaption(static_cast<std::size_t>(HotkeyRowCount())));
+    } else {
+        ShowMessageBox(kSaveFailedText, kSaveFailedTitle, kPlainStyle);
+    }
+    // A close that arrived during the save goes ahead now, through
+    // the window's own close path.
+    if (gSaveGuard.End() && MainWindow() != nullptr) {
+        PostMessageA(MainWindow(), WM_CLOSE, 0, 0);
+    }
+}
+
+bool IsSaveRunning() {
+    return gSaveGuard.IsRunning();
+}
+
+void OnMainWindowCloseRequested() {
+    if (gSaveGuard.IsRunning()) {
+        gSaveGuard.RequestClose();
+        return;
+    }
+    DestroyWindow(MainWindow());
+}
+
+}  // namespace keyloom

@@ -1,0 +1,53 @@
+#!/bin/bash
+# Fails on any include that points up a layer. The layers, bottom to top:
+# core, platform, window, handlers, app; a file may include its own layer
+# and those below it, never tests/, bench/ or the skin library's sources.
+# core/ knows no Windows header, except its Win32 file half (*_win32.cpp).
+# skin/ is a library of its own and includes none of the layers.
+set -uo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+layers=(core platform window handlers app)
+rank() {
+    local i
+    for i in "${!layers[@]}"; do [ "${layers[$i]}" = "$1" ] && { echo "$i"; return; }; done
+    echo -1
+}
+bad=0
+report() {
+    echo "check-layers: $1" >&2
+    bad=1
+}
+while IFS= read -r line; do
+    file=${line%%:*}
+    rest=${line#*:}
+    rest=${rest#*:}
+    target=$(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' <<<"$rest")
+    [ -n "$target" ] || continue
+    own=${file%%/*}
+    top=${target%%/*}
+    [ "$top" = "$target" ] && continue  # same folder, no layer named
+    if [ "$own" = skin ]; then
+        [ "$(rank "$top")" -ge 0 ] && report "$file includes $target: skin/ stands beside the layers"
+        continue
+    fi
+    case "$top" in
+        tests | bench | fuzz | skin) report "$file includes $target: product code never includes $top/" ;;
+        *)
+            r=$(rank "$top")
+            if [ "$r" -lt 0 ]; then
+                report "$file includes $target: not a layer"
+            elif [ "$r" -gt "$(rank "$own")" ]; then
+                report "$file includes $target: $top/ lies above $own/"
+            fi
+            ;;
+    esac
+done < <(git grep -n -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' -- \
+    'core/*' 'platform/*' 'window/*' 'handlers/*' 'app/*' 'skin/*')
+# Windows headers in the core: only its Win32 half may have them.
+while IFS= read -r line; do
+    file=${line%%:*}
+    case "$file" in *_win32.cpp) continue ;; esac
+    report "$file: core/ includes no Windows header (${line#*:*:})"
+done < <(git grep -n -i -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"](windows|winbase|winuser|windef|commctrl|shellapi|ole2|olectl)\.h[">]' -- 'core/*')
+[ "$bad" -eq 0 ] && echo "check-layers: every include points down"
+exit "$bad"

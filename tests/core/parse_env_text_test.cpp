@@ -1,0 +1,146 @@
+// ParseEnvText: the worked example, the lines that read in surprising ways,
+// the bytes that must not be taken for separators, and agreement with the
+// plain reference on generated texts.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/env_text.h"
+#include "tests/core/reference_env_text.h"
+#include "tests/core/text_generator.h"
+
+namespace keyloom {
+namespace {
+
+using namespace std::string_view_literals;
+using Entries = std::vector<HotkeyEntry>;
+
+void PrintTo(const HotkeyEntry& entry, std::ostream* out) {
+    *out << "{'" << entry.key << "', '" << entry.command << "'}";
+}
+
+const std::string kMarkerLine = "### User Preferences section\r\n";
+
+// A file whose head is these lines, each ended by CR LF.
+std::string FileWithHead(const std::string& lines) {
+    return "source $TELENV\r\n\r\n\r\n" + lines + "\r\n" + kMarkerLine + "set x 1\r\n";
+}
+
+TEST(ParseEnvText, WorkedExampleGivesFiveEntries) {
+    const std::string text =
+        "source $TELENV\r\n\r\n\r\nalias F2 zoom fit\r\nalias F4 pan  left \r\nalias F5\r\n"
+        "set color red\r\nalias  F6 x\r\n\r\n### User Preferences section\r\nset a b\r\n";
+    const Entries expected = {
+        {"F2", "zoom fit"}, {"F4", "pan  left"}, {"F5", ""}, {"color", "red"}, {"", "F6 x"}};
+    EXPECT_EQ(ParseEnvText(text), expected);
+}
+
+TEST(ParseEnvText, NoMarkerOrMarkerAtTheStartGivesNothing) {
+    EXPECT_EQ(ParseEnvText("alias F2 zoom\r\nalias F3 pan\r\n"), Entries{});
+    EXPECT_EQ(ParseEnvText(kMarkerLine + "alias F2 zoom\r\n"), Entries{});
+    EXPECT_EQ(ParseEnvText(""), Entries{});
+}
+
+TEST(ParseEnvText, OnlyTheFirstMarkerCountsEvenInsideALine) {
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias F2 a") + "alias F3 b\r\n" + kMarkerLine),
+              (Entries{{"F2", "a"}}));
+    EXPECT_EQ(ParseEnvText("alias F1 x\r\nalias F9 ### User Preferences section\r\nalias F3 y"),
+              (Entries{{"F1", "x"}, {"F9", ""}}));
+}
+
+TEST(ParseEnvText, MarkerAfterALeadByteIsNoMarker) {
+    // 81 23 is one character, so the marker's first '#' is a second byte.
+    const std::string text =
+        "alias F2 \x81### User Preferences section\r\nalias F3 y\r\n" + kMarkerLine;
+    EXPECT_EQ(ParseEnvText(text),
+              (Entries{{"F2", "\x81### User Preferences section"}, {"F3", "y"}}));
+}
+
+TEST(ParseEnvText, SourceTelenvVanishesWhereverItStands) {
+    EXPECT_EQ(ParseEnvText(FileWithHead("source $TELENV F7 y")), (Entries{{"F7", "y"}}));
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias F2 source $TELENVX")), (Entries{{"F2", "X"}}));
+    // Removal joins CR and LF into a line end.
+    EXPECT_EQ(ParseEnvText(FileWithHead("a\rsource $TELENV\nalias F3 b")),
+              (Entries{{"", "a"}, {"F3", "b"}}));
+    EXPECT_EQ(ParseEnvText("source $TELENV\r\n\r\nsource $TELENV\r\n" + kMarkerLine), Entries{});
+}
+
+TEST(ParseEnvText, SourceTelenvAfterALeadByteStays) {
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias F2 \xB0source $TELENV")),
+              (Entries{{"F2", "\xB0source $TELENV"}}));
+}
+
+TEST(ParseEnvText, FirstFieldIsNotLookedAt) {
+    EXPECT_EQ(ParseEnvText(FileWithHead("# note here")), (Entries{{"note", "here"}}));
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias A B c")), (Entries{{"A", "B c"}}));
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias F2 a\r\nalias F2 b")),
+              (Entries{{"F2", "a"}, {"F2", "b"}}));
+}
+
+TEST(ParseEnvText, LeadingSpaceOfAnInnerLineIsAnEmptyFirstField) {
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias F1 a\r\n alias F2 x")),
+              (Entries{{"F1", "a"}, {"alias", "F2 x"}}));
+}
+
+TEST(ParseEnvText, HeadIsTrimmedAtBothEnds) {
+    EXPECT_EQ(ParseEnvText("  \xA1\xA1 alias F2 x\r\n" + kMarkerLine), (Entries{{"F2", "x"}}));
+    EXPECT_EQ(ParseEnvText("alias F2 x y  ### User Preferences section"), (Entries{{"F2", "x y"}}));
+}
+
+TEST(ParseEnvText, LoneCrAndLfAreOrdinaryBytes) {
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias F2 a\nalias F3 b")),
+              (Entries{{"F2", "a\nalias F3 b"}}));
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias F2 a\ralias F3 b")),
+              (Entries{{"F2", "a\ralias F3 b"}}));
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias F2 a\r\r\n\nalias F3 b")),
+              (Entries{{"F2", "a\r"}, {"F3", "b"}}));
+}
+
+TEST(ParseEnvText, TabIsNeitherSeparatorNorSpace) {
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias F2\tzoom fit")), (Entries{{"F2\tzoom", "fit"}}));
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias F2 \tx\t")), (Entries{{"F2", "\tx\t"}}));
+}
+
+TEST(ParseEnvText, SecondBytesAreNeverSeparators) {
+    // B0 20: no field ends there. B0 0D: no line ends there. 81 5C: kept.
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias \xB0 x y")), (Entries{{"\xB0 x", "y"}}));
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias F2 a\xB0\r\nalias F3 b")),
+              (Entries{{"F2", "a\xB0\r\nalias F3 b"}}));
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias \x81\x5C \x81\x5C\\")),
+              (Entries{{"\x81\x5C", "\x81\x5C\\"}}));
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias F2 \xD6\xD0\xA1\xA1")),
+              (Entries{{"F2", "\xD6\xD0"}}));
+}
+
+TEST(ParseEnvText, EmptyKeysAndCommands) {
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias  ")), (Entries{{"", ""}}));
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias   x")), (Entries{{"", "x"}}));
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias F5 ")), (Entries{{"F5", ""}}));
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias F5  \xA1\xA1 ")), (Entries{{"F5", ""}}));
+}
+
+TEST(ParseEnvText, LineWithFewerThanTwoFieldsKeepsItsTextAsCommand) {
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias")), (Entries{{"", "alias"}}));
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias ")), (Entries{{"", "alias"}}));
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias F1 a\r\n \r\n\xA1\xA1"
+                                        "abc\xA1\xA1")),
+              (Entries{{"F1", "a"}, {"", ""}, {"", "abc"}}));
+}
+
+TEST(ParseEnvText, OnlySourceTelenvAndEmptyLinesGiveNothing) {
+    EXPECT_EQ(ParseEnvText("source $TELENV\r\n\r\n\r\n\r\n" + kMarkerLine + "alias F2 x\r\n"),
+              Entries{});
+}
+
+TEST(ParseEnvText, AgreesWithTheReferenceOnGeneratedTexts) {
+    std::mt19937 random(21);
+    for (int round = 0; round < 20000; ++round) {
+        const std::string text = testing::RandomText(random, 20);
+        ASSERT_EQ(ParseEnvText(text), reference::ParseEnvText(text)) << "text: " << text;
+    }
+}
+
+}  // namespace
+}  // namespace keyloom

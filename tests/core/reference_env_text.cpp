@@ -1,0 +1,148 @@
+#include "tests/core/reference_env_text.h"
+
+#include "core/env_layout.h"
+
+namespace keyloom::reference {
+namespace {
+
+struct Char {
+    std::size_t start;
+    std::size_t length;
+};
+
+std::vector<Char> Chars(std::string_view text) {
+    std::vector<Char> chars;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const bool lead = static_cast<unsigned char>(text[i]) >= 0x80 && i + 1 < text.size() &&
+                          text[i + 1] != '\0';
+        chars.push_back({i, lead ? 2u : 1u});
+        i += lead ? 2 : 1;
+    }
+    return chars;
+}
+
+bool IsSpace(std::string_view text, Char c) {
+    const std::string_view bytes = text.substr(c.start, c.length);
+    return bytes == " " || bytes == "\xA1\xA1";
+}
+
+bool IsLoneLead(std::string_view text, Char c) {
+    return c.length == 1 && c.start + 1 == text.size() &&
+           static_cast<unsigned char>(text[c.start]) >= 0x80;
+}
+
+std::size_t FindFrom(std::string_view text, std::string_view needle, std::size_t from) {
+    for (const Char c : Chars(text)) {
+        if (c.start >= from && text.substr(c.start, needle.size()) == needle) return c.start;
+    }
+    return std::string_view::npos;
+}
+
+}  // namespace
+
+std::vector<std::size_t> CharStarts(std::string_view text) {
+    std::vector<std::size_t> starts;
+    for (const Char c : Chars(text)) starts.push_back(c.start);
+    return starts;
+}
+
+std::size_t Find(std::string_view text, std::string_view needle) {
+    return FindFrom(text, needle, 0);
+}
+
+std::string RemoveAll(std::string_view text, std::string_view needle) {
+    std::string result;
+    std::size_t pos = 0;
+    for (const Char c : Chars(text)) {
+        if (c.start < pos) continue;
+        if (text.substr(c.start, needle.size()) == needle) {
+            pos = c.start + needle.size();
+        } else {
+            result.append(text.substr(c.start, c.length));
+            pos = c.start + c.length;
+        }
+    }
+    return result;
+}
+
+std::vector<std::string> Split(std::string_view text, std::string_view separator) {
+    std::vector<std::string> pieces;
+    if (text.empty()) return pieces;
+    std::string piece;
+    std::size_t pos = 0;
+    bool endsWithSeparator = false;
+    for (const Char c : Chars(text)) {
+        if (c.start < pos) continue;
+        if (text.substr(c.start, separator.size()) == separator) {
+            pieces.push_back(piece);
+            piece.clear();
+            pos = c.start + separator.size();
+            endsWithSeparator = pos == text.size();
+        } else {
+            piece.append(text.substr(c.start, c.length));
+            pos = c.start + c.length;
+        }
+    }
+    if (!endsWithSeparator) pieces.push_back(piece);
+    return pieces;
+}
+
+std::string TrimTrailing(std::string_view text) {
+    std::vector<Char> chars = Chars(text);
+    while (!chars.empty() && (IsSpace(text, chars.back()) || IsLoneLead(text, chars.back()))) {
+        chars.pop_back();
+    }
+    return std::string(
+        text.substr(0, chars.empty() ? 0 : chars.back().start + chars.back().length));
+}
+
+std::string Trim(std::string_view text) {
+    std::vector<Char> chars = Chars(text);
+    std::size_t first = 0;
+    while (first < chars.size() && IsSpace(text, chars[first])) ++first;
+    if (first == chars.size()) return std::string();
+    return TrimTrailing(text.substr(chars[first].start));
+}
+
+std::vector<HotkeyEntry> ParseEnvText(std::string_view text) {
+    std::vector<HotkeyEntry> entries;
+    const std::size_t p = Find(text, kPreferencesMarker);
+    if (p == std::string_view::npos || p == 0) return entries;
+    const std::string head = Trim(RemoveAll(text.substr(0, p), kSourceTelenv));
+    for (const std::string& line : Split(head, "\r\n")) {
+        if (line.empty()) continue;
+        const std::vector<std::string> fields = Split(line, " ");
+        if (fields.size() < 2) {
+            entries.push_back({std::string(), Trim(line)});
+            continue;
+        }
+        std::string command;
+        for (std::size_t i = 2; i < fields.size(); ++i) {
+            if (i > 2) command += ' ';
+            command += fields[i];
+        }
+        entries.push_back({fields[1], Trim(command)});
+    }
+    return entries;
+}
+
+std::string ComposeEnvText(const std::vector<HotkeyEntry>& entries) {
+    std::string text(kEnvHeader);
+    for (const HotkeyEntry& entry : entries) {
+        text += "alias " + TrimTrailing(entry.key) + " " + TrimTrailing(entry.command) + "\r\n";
+    }
+    return text + std::string(kEnvTailBlock);
+}
+
+bool IsRoundTripSafe(const HotkeyEntry& entry) {
+    const std::string line = "alias " + entry.key + " " + entry.command;
+    const auto holds = [](std::string_view text, std::string_view part) {
+        return text.find(part) != std::string_view::npos;
+    };
+    return !holds(entry.key, " ") && TrimTrailing(entry.key) == entry.key &&
+           Trim(entry.command) == entry.command && !holds(line, std::string_view("\0", 1)) &&
+           !holds(line, "\r\n") && !holds(line, kSourceTelenv) && !holds(line, kPreferencesMarker);
+}
+
+}  // namespace keyloom::reference

@@ -1,0 +1,210 @@
+// Add and Confirm in the real window: the check, the modes, the rows and
+// the file.
+#include <windows.h>
+
+#include "core/editing_row.h"
+#include "tests/handlers/editing_fixture.h"
+#include "window/window_ops.h"
+
+namespace keyloom::test {
+namespace {
+
+using AddTest = EditingTest;
+using ConfirmTest = EditingTest;
+
+TEST_F(AddTest, WithThePanelHiddenShowsItInAddMode) {
+    Start(FiveRows());
+    TypeInto("编辑框2", "kept");
+    TypeInto("编辑框3", "also kept");
+    ClickButton("按钮_添加");
+    EXPECT_EQ(Width(), 474);
+    EXPECT_EQ(Text("分组框1"), "添加快捷键");
+    EXPECT_EQ(Text("按钮_确认"), "确认添加");
+    EXPECT_EQ(Text("编辑框1"), originalEnv_);
+    EXPECT_TRUE(FocusIn("编辑框2"));
+    // The boxes keep what they held; nothing is changed or saved.
+    EXPECT_EQ(Text("编辑框2"), "kept");
+    EXPECT_EQ(Text("编辑框3"), "also kept");
+    EXPECT_EQ(ListRows(), FiveRows());
+    EXPECT_EQ(EnvBytes(), originalEnv_);
+    EXPECT_TRUE(boxes_.Boxes().empty());
+}
+
+TEST_F(AddTest, WithThePanelShownHidesItYetSetsCaptionsAndContent) {
+    Start(FiveRows());
+    OpenForModify(0);
+    ASSERT_EQ(Width(), 474);
+    ClickButton("按钮_添加");
+    EXPECT_EQ(Width(), 266);
+    EXPECT_EQ(Text("分组框1"), "添加快捷键");
+    EXPECT_EQ(Text("按钮_确认"), "确认添加");
+    EXPECT_EQ(Text("编辑框1"), originalEnv_);
+}
+
+TEST_F(ConfirmTest, EmptyBoxesShowTheInputErrorAndChangeNothing) {
+    Start(FiveRows());
+    ClickButton("按钮_添加");
+    const std::pair<std::string, std::string> inputs[] = {{"", "zoom"}, {"F7", ""}, {"", ""}};
+    for (const auto& [key, command] : inputs) {
+        Type(key, command);
+        ClickButton("按钮_确认");
+    }
+    ASSERT_EQ(boxes_.Boxes().size(), 3u);
+    for (const RecordedBox& box : boxes_.Boxes()) ExpectInputErrorBox(box);
+    EXPECT_EQ(ListRows(), FiveRows());
+    EXPECT_EQ(EnvBytes(), originalEnv_);
+    // The panel stays open with the user's texts and mode.
+    EXPECT_EQ(Width(), 474);
+    EXPECT_EQ(Text("按钮_确认"), "确认添加");
+    EXPECT_EQ(Text("编辑框1"), originalEnv_);
+}
+
+TEST_F(ConfirmTest, InputTheFileCannotHoldIsRefusedLikeEmptyInput) {
+    Start(FiveRows());
+    OpenForModify(1);
+    const std::pair<std::string, std::string> refused[] = {
+        {"F7\r\nF8", "zoom"},
+        {"F7", "zoom\r\nalias F8 x"},
+        {"F7\n", "zoom"},
+        {"F7", "zoom\rfit"},
+        {"F7 F8", "zoom"},
+        {" F7\xA1\xA1"
+         "F8 ",
+         "zoom"},
+        {"F7", "source $TELENV"},
+        {"F7", "x ### User Preferences section"},
+        {"### User Preferences section", "x"},
+        {"###", "User Preferences section"},
+        {"source", "$TELENV"},
+    };
+    for (const auto& [key, command] : refused) {
+        Type(key, command);
+        ClickButton("按钮_确认");
+        EXPECT_EQ(Text("编辑框2"), key);
+    }
+    ASSERT_EQ(boxes_.Boxes().size(), std::size(refused));
+    for (const RecordedBox& box : boxes_.Boxes()) ExpectInputErrorBox(box);
+    EXPECT_EQ(ListRows(), FiveRows());
+    EXPECT_EQ(EnvBytes(), originalEnv_);
+    EXPECT_EQ(Width(), 474);
+    EXPECT_EQ(Text("按钮_确认"), "确认修改");
+    EXPECT_EQ(EditingRow.Row(), 1);
+}
+
+TEST_F(ConfirmTest, KeyOfSpacesOnlyPassesAndGivesAnEmptyKey) {
+    Start(FiveRows());
+    ClickButton("按钮_添加");
+    Type("   ", "zoom");
+    ClickButton("按钮_确认");
+    EXPECT_TRUE(boxes_.Boxes().empty());
+    const Rows expected = Without(FiveRows(), {}, {{"", "zoom"}});
+    EXPECT_EQ(ListRows(), expected);
+    EXPECT_EQ(EnvBytes(), ComposeEnvText(expected));
+}
+
+TEST_F(ConfirmTest, AddModeTrimsKeyAndCommandAndNarrowsTheWindow) {
+    Start(FiveRows());
+    ClickButton("按钮_添加");
+    Type("  F7\xA1\xA1", "\xA1\xA1 zoom  in  ");
+    ClickButton("按钮_确认");
+    EXPECT_TRUE(boxes_.Boxes().empty());
+    const Rows expected = Without(FiveRows(), {}, {{"F7", "zoom  in"}});
+    EXPECT_EQ(ListRows(), expected);
+    EXPECT_EQ(EnvBytes(), ComposeEnvText(expected));
+    EXPECT_EQ(Text("编辑框1"), ComposeEnvText(expected));
+    EXPECT_EQ(Text("标签2"), "6个");
+    EXPECT_EQ(Width(), 266);
+    // Captions, mode and boxes stay as they were.
+    EXPECT_EQ(Text("分组框1"), "添加快捷键");
+    EXPECT_EQ(Text("按钮_确认"), "确认添加");
+    EXPECT_EQ(Text("编辑框2"), "  F7\xA1\xA1");
+    EXPECT_EQ(Text("编辑框3"), "\xA1\xA1 zoom  in  ");
+}
+
+TEST_F(ConfirmTest, ModifyOfTheFirstOfFiveMovesItToTheEnd) {
+    Start(FiveRows());
+    OpenForModify(0);
+    Type("F1", "zoom out");
+    ClickButton("按钮_确认");
+    const Rows expected = Without(FiveRows(), {0}, {{"F1", "zoom out"}});
+    EXPECT_EQ(ListRows(), expected);
+    EXPECT_EQ(EnvBytes(), ComposeEnvText(expected));
+    EXPECT_EQ(Text("标签2"), "5个");
+    EXPECT_EQ(Width(), 266);
+    EXPECT_EQ(Text("按钮_确认"), "确认修改");
+    EXPECT_EQ(Text("分组框1"), "修改快捷键");
+}
+
+TEST_F(ConfirmTest, ModifyWithoutChangesStillMovesTheRowAndRewritesTheFile) {
+    Start(FiveRows());
+    OpenForModify(2);
+    ClickButton("按钮_确认");
+    const Rows expected = Without(FiveRows(), {2}, {FiveRows()[2]});
+    EXPECT_EQ(ListRows(), expected);
+    EXPECT_EQ(EnvBytes(), ComposeEnvText(expected));
+    EXPECT_NE(EnvBytes(), originalEnv_);
+}
+
+TEST_F(ConfirmTest, ADuplicateKeyIsAddedAsAFurtherRow) {
+    Start(FiveRows());
+    ClickButton("按钮_添加");
+    Type("F2", "zoom in");
+    ClickButton("按钮_确认");
+    const Rows expected = Without(FiveRows(), {}, {{"F2", "zoom in"}});
+    EXPECT_EQ(ListRows(), expected);
+    EXPECT_EQ(EnvBytes(), ComposeEnvText(expected));
+}
+
+TEST_F(ConfirmTest, AddAfterModifyAppendsTheOpenedTextsAndDeletesNothing) {
+    Start(FiveRows());
+    OpenForModify(1);
+    ClickButton("按钮_添加");
+    EXPECT_EQ(Text("编辑框2"), "F2");
+    EXPECT_EQ(Text("编辑框3"), "zoom in");
+    ClickButton("按钮_确认");
+    const Rows expected = Without(FiveRows(), {}, {{"F2", "zoom in"}});
+    EXPECT_EQ(ListRows(), expected);
+    EXPECT_EQ(EnvBytes(), ComposeEnvText(expected));
+}
+
+TEST_F(ConfirmTest, WithTheFormsFirstCaptionIsAnAdd) {
+    Start(FiveRows());
+    ASSERT_EQ(Text("按钮_确认"), "确认");
+    // Whatever row was opened before, this mode deletes none.
+    EditingRow.Record(0);
+    Type("F6", "grid");
+    ClickButton("按钮_确认");
+    const Rows expected = Without(FiveRows(), {}, {{"F6", "grid"}});
+    EXPECT_EQ(ListRows(), expected);
+    EXPECT_EQ(EnvBytes(), ComposeEnvText(expected));
+    EXPECT_EQ(Width(), 266);
+    EXPECT_EQ(Text("按钮_确认"), "确认");
+}
+
+TEST_F(ConfirmTest, ASecondConfirmInModifyModeReplacesTheEditedRowAgain) {
+    // The edited hotkey stands in the appended row after a confirm, so a
+    // further confirm of the same panel replaces it and no other row.
+    Start(FiveRows());
+    OpenForModify(0);
+    Type("F1", "first edit");
+    ClickButton("按钮_确认");
+    EXPECT_EQ(EditingRow.Row(), 4);
+    Type("F1", "second edit");
+    ClickButton("按钮_确认");
+    const Rows expected = Without(FiveRows(), {0}, {{"F1", "second edit"}});
+    EXPECT_EQ(ListRows(), expected);
+    EXPECT_EQ(EnvBytes(), ComposeEnvText(expected));
+}
+
+TEST_F(ConfirmTest, SaveCreatesAMissingFile) {
+    ASSERT_NE(StartMainWindowWithoutEnvForTest(), nullptr);
+    EXPECT_EQ(Text("标签2"), "0个");
+    ClickButton("按钮_添加");
+    Type("F2", "zoom fit");
+    ClickButton("按钮_确认");
+    EXPECT_EQ(EnvBytes(), ComposeEnvText({{"F2", "zoom fit"}}));
+    EXPECT_EQ(Text("标签2"), "1个");
+}
+
+}  // namespace
+}  // namespace keyloom::test

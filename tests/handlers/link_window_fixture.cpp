@@ -1,0 +1,32 @@
+#include "tests/handlers/link_window_fixture.h"
+
+#include "tests/harness/harness.h"
+#include "window/control_table.h"
+#include "window/window_ops.h"
+
+namespace keyloom::test {
+
+void LiveWindowTest::SetUp() {
+    window_ = StartMainWindowForTest("source $TELENV\r\nalias F2 zoom fit\r\n");
+    ASSERT_NE(window_, nullptr);
+}
+
+void LiveWindowTest::TearDown() {
+    CloseMainWindowForTest();
+}
+
+void LiveWindowTest::SendTick(std::string_view timerName) const {
+    int index = ControlIndex(timerName);
+    ASSERT_GE(index, 0) << timerName;
+    SendMessageA(window_, WM_TIMER, static_cast<WPARAM>(ControlIdOf(index)), 0);
+}
+
+std::string_view LiveWindowTest::RunningTimer() {
+    const bool right = TimerInterval(kRightTimer) > 0;
+    const bool left = TimerInterval(kLeftTimer) > 0;
+    EXPECT_NE(right, left) << "时钟1 " << TimerInterval(kRightTimer) << ", 时钟2 "
+                           << TimerInterval(kLeftTimer);
+    return right ? kRightTimer : kLeftTimer;
+}
+
+}  // namespace keyloom::test

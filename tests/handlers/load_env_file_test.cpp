@@ -1,0 +1,91 @@
+// LoadEnvFile in the real window: rows, count, missing file.
+#include <gtest/gtest.h>
+
+#include "handlers/save_env_file.h"
+#include "tests/window/window_fixture.h"
+#include "window/hotkey_list.h"
+#include "window/window_ops.h"
+
+namespace keyloom::test {
+namespace {
+
+using Rows = std::vector<std::pair<std::string, std::string>>;
+
+class LoadEnvFileTest : public ::testing::Test {
+protected:
+    void TearDown() override { CloseMainWindowForTest(); }
+};
+
+TEST_F(LoadEnvFileTest, ShowsEveryHotkeyLineAsARowAndTheirCount) {
+    ASSERT_NE(StartMainWindowForTest(EnvWithLines("alias F2 zoom fit\r\n"
+                                                  "alias F4 pan  left \r\n"
+                                                  "alias F5\r\n"
+                                                  "set color red\r\n"
+                                                  "alias  F6 x\r\n")),
+              nullptr);
+    EXPECT_EQ(
+        HotkeyRows(),
+        (Rows{
+            {"F2", "zoom fit"}, {"F4", "pan  left"}, {"F5", ""}, {"color", "red"}, {"", "F6 x"}}));
+    EXPECT_EQ(ControlText("标签2"), "5\xb8\xf6");
+}
+
+TEST_F(LoadEnvFileTest, KeepsDoubleByteTextsUnconverted) {
+    // 放大 / 缩小 in code page 936.
+    ASSERT_NE(
+        StartMainWindowForTest(EnvWithLines("alias F7 \xb7\xc5\xb4\xf3 \xcb\xf5\xd0\xa1\r\n")),
+        nullptr);
+    EXPECT_EQ(HotkeyRows(), (Rows{{"F7", "\xb7\xc5\xb4\xf3 \xcb\xf5\xd0\xa1"}}));
+}
+
+TEST_F(LoadEnvFileTest, MissingFileShowsZeroAndNoRows) {
+    ASSERT_NE(StartMainWindowWithoutEnvForTest(), nullptr);
+    EXPECT_EQ(HotkeyRowCount(), 0);
+    EXPECT_EQ(ControlText("标签2"), "0\xb8\xf6");
+    // Loading writes nothing.
+    EXPECT_EQ(GetFileAttributesA(TestEnvPath().c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(LoadEnvFileTest, FileWithoutMarkerShowsZero) {
+    ASSERT_NE(StartMainWindowForTest("alias F2 zoom\r\nalias F3 pan\r\n"), nullptr);
+    EXPECT_EQ(HotkeyRowCount(), 0);
+    EXPECT_EQ(ControlText("标签2"), "0\xb8\xf6");
+}
+
+TEST_F(LoadEnvFileTest, ManyRowsAreAllListedInOrder) {
+    std::string lines;
+    for (int i = 0; i < 300; ++i)
+        lines += "alias K" + std::to_string(i) + " cmd " + std::to_string(i) + "\r\n";
+    ASSERT_NE(StartMainWindowForTest(EnvWithLines(lines)), nullptr);
+    ASSERT_EQ(HotkeyRowCount(), 300);
+    EXPECT_EQ(HotkeyCell(299, 0), "K299");
+    EXPECT_EQ(HotkeyCell(299, 1), "cmd 299");
+    EXPECT_EQ(ControlText("标签2"), "300\xb8\xf6");
+}
+
+TEST_F(LoadEnvFileTest, LongCellTextsComeBackWhole) {
+    std::string command(5000, 'c');
+    ASSERT_NE(StartMainWindowForTest(EnvWithLines("alias F1 " + command + "\r\n")), nullptr);
+    EXPECT_EQ(HotkeyCell(0, 1), command);
+}
+
+TEST_F(LoadEnvFileTest, RowOperations) {
+    ASSERT_NE(StartMainWindowForTest(EnvWithLines("alias A a\r\nalias B b\r\nalias C c\r\n")),
+              nullptr);
+    DeleteHotkeyRow(7);  // outside the list: nothing
+    DeleteHotkeyRow(-1);
+    EXPECT_EQ(HotkeyRowCount(), 3);
+    DeleteHotkeyRow(0);
+    EXPECT_EQ(HotkeyRows(), (Rows{{"B", "b"}, {"C", "c"}}));
+    EXPECT_EQ(AppendHotkeyRow(), 2);
+    SetHotkeyCell(2, 0, "D");
+    SetHotkeyCell(2, 1, "d d");
+    EXPECT_EQ(HotkeyRows(), (Rows{{"B", "b"}, {"C", "c"}, {"D", "d d"}}));
+    EXPECT_EQ(SelectedHotkeyRow(), -1);
+    SelectHotkeyRowForTest(1);
+    EXPECT_EQ(SelectedHotkeyRow(), 1);
+    EXPECT_EQ(HotkeyCell(9, 0), "");
+}
+
+}  // namespace
+}  // namespace keyloom::test

@@ -1,0 +1,240 @@
+// Saving after a change: a failed write, the content view, and the guard
+// that keeps a running save from being re-entered or cut off by a close.
+#include <windows.h>
+
+#include "core/editing_row.h"
+#include "handlers/save_env_file.h"
+#include "tests/handlers/editing_fixture.h"
+#include "window/content_box.h"
+#include "window/main_window.h"
+#include "window/window_ops.h"
+
+namespace keyloom::test {
+namespace {
+
+using SaveTest = EditingTest;
+using ContentViewTest = EditingTest;
+using SaveGuardWindowTest = EditingTest;
+
+TEST_F(SaveTest, FailedWriteIsReportedOnceAndKeepsTheChangeInTheList) {
+    Start(FiveRows());
+    ASSERT_TRUE(SetFileAttributesA(TestEnvPath().c_str(), FILE_ATTRIBUTE_READONLY));
+    ClickButton("按钮_添加");
+    Type("F7", "grid");
+    ClickButton("按钮_确认");
+    ASSERT_EQ(boxes_.Boxes().size(), 1u);
+    EXPECT_EQ(boxes_.Boxes()[0].text, "存储失败！");
+    EXPECT_EQ(boxes_.Boxes()[0].title, "信息：");
+    EXPECT_EQ(boxes_.Boxes()[0].style, 0u);
+    const Rows expected = Without(FiveRows(), {}, {{"F7", "grid"}});
+    EXPECT_EQ(ListRows(), expected);
+    EXPECT_EQ(Text("编辑框1"), ComposeEnvText(expected));
+    EXPECT_EQ(Text("标签2"), "5个");
+    EXPECT_EQ(EnvBytes(), originalEnv_);
+    EXPECT_EQ(Width(), 266);
+}
+
+TEST_F(SaveTest, FailedWriteAfterADeleteLeavesTheRowDeleted) {
+    Start(FiveRows());
+    ASSERT_TRUE(SetFileAttributesA(TestEnvPath().c_str(), FILE_ATTRIBUTE_READONLY));
+    SelectHotkeyRowForTest(0);
+    ClickButton("按钮_删除");
+    ASSERT_EQ(boxes_.Boxes().size(), 1u);
+    EXPECT_EQ(boxes_.Boxes()[0].text, "存储失败！");
+    EXPECT_EQ(ListRows(), Without(FiveRows(), {0}));
+    EXPECT_EQ(Text("标签2"), "5个");
+    EXPECT_EQ(EnvBytes(), originalEnv_);
+    // The next save that can write writes the whole list.
+    ASSERT_TRUE(SetFileAttributesA(TestEnvPath().c_str(), FILE_ATTRIBUTE_NORMAL));
+    SelectHotkeyRowForTest(0);
+    ClickButton("按钮_删除");
+    EXPECT_EQ(boxes_.Boxes().size(), 1u);
+    EXPECT_EQ(EnvBytes(), ComposeEnvText(Without(FiveRows(), {0, 1})));
+    EXPECT_EQ(Text("标签2"), "3个");
+}
+
+TEST_F(SaveTest, WriteIntoAFolderThatIsGoneFails) {
+    Start(FiveRows());
+    // A folder where the file should be cannot be replaced.
+    ASSERT_TRUE(DeleteFileA(TestEnvPath().c_str()));
+    ASSERT_TRUE(CreateDirectoryA(TestEnvPath().c_str(), nullptr));
+    SelectHotkeyRowForTest(1);
+    ClickButton("按钮_删除");
+    RemoveDirectoryA(TestEnvPath().c_str());
+    ASSERT_EQ(boxes_.Boxes().size(), 1u);
+    EXPECT_EQ(boxes_.Boxes()[0].text, "存储失败！");
+    EXPECT_EQ(Text("标签2"), "5个");
+}
+
+// Cells longer than any first guess at their size, with double-byte
+// characters that a cut could split at either byte.
+Rows LongRows() {
+    std::string chinese;
+    for (int i = 0; i < 200; ++i) chinese += "\xB3\xA4";  // 长
+    return {{chinese.substr(0, 300), "a" + chinese},
+            {"F2", chinese},
+            {"F3", "x" + std::string(5000, 'y')},
+            {"F4", "b" + chinese.substr(0, 254)},
+            {"F5", chinese.substr(0, 254)}};
+}
+
+TEST_F(SaveTest, WritesLongCellsWhole) {
+    Rows rows = LongRows();
+    rows.push_back({"F9", "last"});
+    Start(rows);
+    ASSERT_EQ(ListRows(), rows);
+    SelectHotkeyRowForTest(5);
+    ClickButton("按钮_删除");
+    EXPECT_EQ(EnvBytes(), ComposeEnvText(LongRows()));
+}
+
+TEST_F(SaveTest, ModifyOfALongRowFillsTheBoxesWhole) {
+    Start(LongRows());
+    for (int row = 0; row < 5; ++row) {
+        OpenForModify(row);
+        EXPECT_EQ(Text("编辑框2"), LongRows()[row].key);
+        EXPECT_EQ(Text("编辑框3"), LongRows()[row].command);
+    }
+}
+
+// Many rows, some Chinese, so the saved text is far longer than one slice
+// of the content box and its slices meet double-byte characters.
+Rows ManyRows(int count) {
+    Rows rows;
+    for (int i = 0; i < count; ++i) {
+        rows.push_back({"F" + std::to_string(i % 12 + 1),
+                        i % 3 == 0 ? "\xB7\xC5\xB4\xF3 " + std::to_string(i)  // 放大
+                                   : "zoom in " + std::to_string(i)});
+    }
+    return rows;
+}
+
+TEST_F(SaveTest, LongTextGoesWholeIntoTheContentBox) {
+    const Rows rows = ManyRows(6000);
+    Start(rows);
+    SelectHotkeyRowForTest(0);
+    ClickButton("按钮_删除");
+    const std::string expected = ComposeEnvText(Without(rows, {0}));
+    ASSERT_GT(expected.size(), 2u * 64 * 1024);
+    EXPECT_EQ(EnvBytes(), expected);
+    EXPECT_EQ(Text("编辑框1"), expected);
+    // As after any new text: caret and view at the start.
+    HWND box = ControlWindow("编辑框1");
+    DWORD start = 1;
+    DWORD end = 1;
+    SendMessageA(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 0u);
+    EXPECT_EQ(SendMessageA(box, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+    EXPECT_EQ(Text("标签2"), "5999个");
+}
+
+TEST_F(SaveTest, LongTextOfDoubleByteLinesIsShownUncut) {
+    Start(FiveRows());
+    std::string text;
+    for (int line = 0; line < 3000; ++line) {
+        for (int i = 0; i < 20; ++i) text += "\xD5\xC5";  // 张
+        text += line % 2 == 0 ? "\r\n" : "x\r\n";
+    }
+    ShowSavedText(text);
+    EXPECT_EQ(Text("编辑框1"), text);
+    ShowSavedText("short");
+    EXPECT_EQ(Text("编辑框1"), "short");
+}
+
+TEST_F(ContentViewTest, AfterASaveShowsWhatTheContentBoxShows) {
+    Start(FiveRows());
+    OpenForModify(3);
+    Type("F4", "\xCB\xF5\xD0\xA1");  // 缩小
+    ClickButton("按钮_确认");
+    ClickButton("按钮_env内容");
+    ASSERT_EQ(boxes_.Boxes().size(), 1u);
+    EXPECT_EQ(boxes_.Boxes()[0].title, "env数据");
+    EXPECT_EQ(boxes_.Boxes()[0].style, 0u);
+    EXPECT_EQ(boxes_.Boxes()[0].text, Text("编辑框1"));
+    EXPECT_EQ(boxes_.Boxes()[0].text, EnvBytes());
+}
+
+TEST_F(ContentViewTest, ShowsTheFileAsStoredUpToTheFirstZeroByte) {
+    const std::string before = HandWrittenEnv(FiveRows());
+    StartWithBytes(before + std::string("set x\0tail", 10));
+    ClickButton("按钮_env内容");
+    ASSERT_EQ(boxes_.Boxes().size(), 1u);
+    EXPECT_EQ(boxes_.Boxes()[0].text, before + "set x");
+    EXPECT_EQ(boxes_.Boxes()[0].title, "env数据");
+}
+
+TEST_F(ContentViewTest, MissingFileShowsAnEmptyMessage) {
+    ASSERT_NE(StartMainWindowWithoutEnvForTest(), nullptr);
+    ClickButton("按钮_env内容");
+    ASSERT_EQ(boxes_.Boxes().size(), 1u);
+    EXPECT_EQ(boxes_.Boxes()[0].text, "");
+    EXPECT_EQ(boxes_.Boxes()[0].title, "env数据");
+}
+
+// Posted messages wait in the queue until the save handles them after its
+// first row; the click that starts the save is sent, so it runs at once.
+void PostClick(std::string_view button) {
+    PostMessageA(ControlWindow(button), BM_CLICK, 0, 0);
+}
+
+TEST_F(SaveGuardWindowTest, EditingClicksDuringASaveDoNothing) {
+    Start(FiveRows());
+    ClickButton("按钮_添加");
+    Type("F7", "grid");
+    SelectHotkeyRowForTest(0);
+    PostClick("按钮_删除");
+    PostClick("按钮_修改");
+    PostClick("按钮_添加");
+    PostClick("按钮_确认");
+    ASSERT_FALSE(IsSaveRunning());
+    ClickButton("按钮_确认");
+    EXPECT_FALSE(IsSaveRunning());
+    PumpMessages();
+    const Rows expected = Without(FiveRows(), {}, {{"F7", "grid"}});
+    EXPECT_EQ(ListRows(), expected);
+    EXPECT_EQ(EnvBytes(), ComposeEnvText(expected));
+    EXPECT_EQ(Text("编辑框1"), ComposeEnvText(expected));
+    EXPECT_EQ(Width(), 266);
+    EXPECT_EQ(Text("按钮_确认"), "确认添加");
+    EXPECT_TRUE(boxes_.Boxes().empty());
+    // After the save the buttons work again.
+    SelectHotkeyRowForTest(0);
+    ClickButton("按钮_删除");
+    EXPECT_EQ(ListRows(), Without(expected, {0}));
+}
+
+TEST_F(SaveGuardWindowTest, CloseDuringASaveWaitsForTheSaveToFinish) {
+    Start(FiveRows());
+    ClickButton("按钮_添加");
+    Type("F7", "grid");
+    PostMessageA(MainWindow(), WM_CLOSE, 0, 0);
+    HWND button = ControlWindow("按钮_确认");
+    SendMessageA(button, BM_CLICK, 0, 0);
+    // The save wrote every row and showed its outcome before the window went.
+    const Rows expected = Without(FiveRows(), {}, {{"F7", "grid"}});
+    EXPECT_EQ(EnvBytes(), ComposeEnvText(expected));
+    ASSERT_NE(MainWindow(), nullptr);
+    EXPECT_EQ(Text("标签2"), "6个");
+    // Then the close goes ahead.
+    PumpMessages();
+    EXPECT_EQ(MainWindow(), nullptr);
+}
+
+TEST_F(SaveGuardWindowTest, TheWindowKeepsPaintingDuringASave) {
+    Start(FiveRows());
+    // A window of the same thread with an area waiting to be painted.
+    HWND other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 200, 100,
+                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(other, nullptr);
+    SelectHotkeyRowForTest(4);
+    InvalidateRect(other, nullptr, TRUE);
+    ASSERT_TRUE(GetUpdateRect(other, nullptr, FALSE));
+    // Sent, not pumped: only the save itself can have painted it.
+    SendMessageA(ControlWindow("按钮_删除"), BM_CLICK, 0, 0);
+    EXPECT_FALSE(GetUpdateRect(other, nullptr, FALSE));
+    DestroyWindow(other);
+}
+
+}  // namespace
+}  // namespace keyloom::test

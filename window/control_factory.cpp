@@ -1,0 +1,117 @@
+#include "window/control_factory.h"
+
+#include <commctrl.h>
+
+#include "window/app_cursor.h"
+#include "window/control_cursor.h"
+#include "window/control_table.h"
+#include "window/fonts.h"
+#include "window/group_box.h"
+#include "window/hyperlink.h"
+#include "window/logo_picture.h"
+
+namespace keyloom {
+
+namespace {
+
+void SetUpHotkeyList(HWND list) {
+    // Grid lines and full-row selection; no header drag and drop, so the
+    // header is not draggable, and its items stay buttons (no
+    // LVS_NOSORTHEADER).
+    ListView_SetExtendedListViewStyle(list, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+    SetWindowLongA(header, GWL_STYLE, GetWindowLongA(header, GWL_STYLE) & ~HDS_DRAGDROP);
+    // Black on white whatever the system colours are.
+    SendMessageA(list, LVM_SETBKCOLOR, 0, RGB(255, 255, 255));
+    SendMessageA(list, LVM_SETTEXTBKCOLOR, 0, RGB(255, 255, 255));
+    SendMessageA(list, LVM_SETTEXTCOLOR, 0, RGB(0, 0, 0));
+    struct Column {
+        const char* title;
+        int width;
+        int format;
+    };
+    const Column columns[] = {{"  快捷键", 80, LVCFMT_LEFT}, {"功能定义", 100, LVCFMT_CENTER}};
+    for (int i = 0; i < 2; ++i) {
+        LVCOLUMNA column = {};
+        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
+        column.fmt = columns[i].format;
+        column.cx = columns[i].width;
+        column.pszText = const_cast<char*>(columns[i].title);
+        column.iSubItem = i;
+        SendMessageA(list, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
+    }
+}
+
+HFONT FontFor(const ControlSpec& spec) {
+    if (spec.kind == ControlKind::Hyperlink) return LinkFont();
+    if (spec.kind == ControlKind::Edit && (spec.style & ES_MULTILINE)) return MemoFont();
+    return DefaultGuiFont();
+}
+
+HWND CreateControl(const ControlSpec& spec, int index, HWND parent) {
+    HWND control = CreateWindowExA(
+        spec.exStyle, ControlClassName(static_cast<int>(spec.kind)), spec.caption,
+        WS_CHILD | WS_VISIBLE | spec.style, spec.left, spec.top, spec.width, spec.height, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdOf(index))),
+        GetModuleHandleA(nullptr), nullptr);
+    if (!control) return nullptr;
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec)), FALSE);
+    switch (spec.kind) {
+        case ControlKind::GroupBox:
+            ForwardGroupBoxMessages(control);
+            break;
+        case ControlKind::ListView:
+            SetUpHotkeyList(control);
+            break;
+        case ControlKind::Hyperlink:
+            SetHyperlinkTarget(control, kAdvertisementAddress);
+            SetControlCursor(control, AppCursor());
+            break;
+        default:
+            break;
+    }
+    return control;
+}
+
+}  // namespace
+
+const char* ControlClassName(int kind) {
+    switch (static_cast<ControlKind>(kind)) {
+        case ControlKind::Label:
+            return "STATIC";
+        case ControlKind::Button:
+        case ControlKind::GroupBox:
+            return "BUTTON";
+        case ControlKind::Edit:
+            return "EDIT";
+        case ControlKind::ListView:
+            return WC_LISTVIEWA;
+        case ControlKind::Picture:
+            return kPictureClassName;
+        case ControlKind::Hyperlink:
+            return kHyperlinkClassName;
+        case ControlKind::Timer:
+        case ControlKind::Unknown:
+            break;
+    }
+    return nullptr;
+}
+
+bool CreateControls(HWND mainWindow, HWND* windows) {
+    // The window's own controls first, so that every group box exists
+    // before the controls inside it.
+    for (int pass = 0; pass < 2; ++pass) {
+        for (std::size_t i = 0; i < kControlCount; ++i) {
+            const ControlSpec& spec = kControls[i];
+            bool inGroup = spec.parent[0] != '\0';
+            if (spec.kind == ControlKind::Timer || inGroup != (pass == 1)) continue;
+            HWND parent = inGroup ? windows[ControlIndex(spec.parent)] : mainWindow;
+            if (!parent) return false;
+            windows[i] = CreateControl(spec, static_cast<int>(i), parent);
+            if (!windows[i]) return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace keyloom

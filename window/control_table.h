@@ -1,0 +1,65 @@
+// The main window's twenty controls, as data, and the shape of the event
+// bindings that tie their events to handlers (the table itself belongs to
+// the program, which hands it to the window when it is made).
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <string_view>
+
+namespace keyloom {
+
+// Unknown is for a window that is none of the kinds (never in the table).
+enum class ControlKind {
+    Label,
+    Button,
+    GroupBox,
+    Edit,
+    ListView,
+    Picture,
+    Hyperlink,
+    Timer,
+    Unknown
+};
+
+struct ControlSpec {
+    ControlKind kind;
+    const char* name;
+    const char* parent;  // "" for the window itself
+    int left, top, width, height;
+    const char* caption;
+    DWORD style;  // beyond WS_CHILD | WS_VISIBLE
+    DWORD exStyle;
+};
+
+// CloseRequested and Destroyed are the window's own: a bound close handler
+// decides whether the window goes (unbound, it is destroyed at once).
+enum class ControlEvent { Created, Clicked, TimerTick, LeftButtonDown, CloseRequested, Destroyed };
+
+struct EventBinding {
+    const char* source;  // "" for the window itself
+    ControlEvent event;
+    void (*handler)();
+};
+
+struct BindingTable {
+    const EventBinding* entries;
+    std::size_t count;
+};
+
+extern const ControlSpec kControls[];
+extern const std::size_t kControlCount;
+
+// Index of the control named name in kControls, or -1.
+int ControlIndex(std::string_view name);
+
+// Control ids and timer ids follow the table order.
+inline int ControlIdOf(int index) {
+    return 1000 + index;
+}
+inline int ControlIndexOfId(int id) {
+    return id - 1000;
+}
+
+}  // namespace keyloom

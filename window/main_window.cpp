@@ -1,0 +1,161 @@
+#include "window/main_window.h"
+
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "platform/resource_ids.h"
+#include "window/app_cursor.h"
+#include "window/control_factory.h"
+#include "window/fonts.h"
+#include "window/hyperlink.h"
+#include "window/logo_picture.h"
+#include "window/window_ops.h"
+
+namespace keyloom {
+
+namespace {
+
+constexpr std::size_t kMaxControls = 32;
+
+HWND gMainWindow = nullptr;
+HWND gControlWindows[kMaxControls] = {};
+BindingTable gBindings = {nullptr, 0};
+
+void ForgetWindows() {
+    gMainWindow = nullptr;
+    for (HWND& control : gControlWindows) control = nullptr;
+}
+
+const ControlSpec* SpecOfWindow(HWND control) {
+    int index = ControlIndexOfId(GetDlgCtrlID(control));
+    if (index < 0 || index >= static_cast<int>(kControlCount)) return nullptr;
+    return gControlWindows[index] == control ? &kControls[index] : nullptr;
+}
+
+void OnCommand(WPARAM wParam, LPARAM lParam) {
+    const ControlSpec* spec = SpecOfWindow(reinterpret_cast<HWND>(lParam));
+    if (spec && spec->kind == ControlKind::Button && HIWORD(wParam) == BN_CLICKED) {
+        RaiseControlEvent(spec->name, ControlEvent::Clicked);
+    }
+}
+
+void OnTimer(WPARAM timerId) {
+    int index = ControlIndexOfId(static_cast<int>(timerId));
+    if (index < 0 || index >= static_cast<int>(kControlCount)) return;
+    if (kControls[index].kind == ControlKind::Timer) {
+        RaiseControlEvent(kControls[index].name, ControlEvent::TimerTick);
+    }
+}
+
+LRESULT OnCtlColorStatic(HDC dc, HWND control) {
+    // Labels and group box captions: black on button face, the count red.
+    const ControlSpec* spec = SpecOfWindow(control);
+    SetTextColor(dc, CaptionTextColour(spec ? spec->name : ""));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+void OnClose(HWND window) {
+    // A bound handler decides (a save in progress finishes first).
+    if (!RaiseControlEvent("", ControlEvent::CloseRequested)) DestroyWindow(window);
+}
+
+void OnDestroy() {
+    ForgetWindows();
+    ForgetTimerIntervals();
+    ReleaseFonts();
+    RaiseControlEvent("", ControlEvent::Destroyed);
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            OnCommand(wParam, lParam);
+            return 0;
+        case WM_TIMER:
+            OnTimer(wParam);
+            return 0;
+        case WM_CTLCOLORSTATIC:
+            return OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_CLOSE:
+            OnClose(window);
+            return 0;
+        case WM_DESTROY:
+            OnDestroy();
+            return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+void PrepareMainWindowLayout() {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    // The logo decoder is a COM object; initialised once for the thread.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = MainWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP_ICON));
+    windowClass.hCursor = AppCursor();
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kMainWindowClassName;
+    RegisterClassExA(&windowClass);
+    RegisterPictureClass(instance, AppCursor());
+    RegisterHyperlinkClass(instance);
+}
+
+HWND CreateMainWindow(BindingTable bindings) {
+    gBindings = bindings;
+    // Centred on the full screen (not the work area) at the described size.
+    int left = (GetSystemMetrics(SM_CXSCREEN) - kDescribedWidth) / 2;
+    int top = (GetSystemMetrics(SM_CYSCREEN) - kDescribedHeight) / 2;
+    HWND window = CreateWindowExA(WS_EX_CONTROLPARENT, kMainWindowClassName, kMainWindowTitle,
+                                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, left,
+                                  top, kDescribedWidth, kDescribedHeight, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+    if (!window) return nullptr;
+    gMainWindow = window;
+    if (kControlCount > kMaxControls) {
+        DestroyWindow(window);
+        return nullptr;
+    }
+    if (!CreateControls(window, gControlWindows)) {
+        DestroyWindow(window);
+        return nullptr;
+    }
+    return window;
+}
+
+COLORREF CaptionTextColour(std::string_view name) {
+    return name == "标签2" ? RGB(255, 0, 0) : RGB(0, 0, 0);
+}
+
+void RaiseMainWindowCreated() {
+    RaiseControlEvent("", ControlEvent::Created);
+}
+
+bool RaiseControlEvent(std::string_view name, ControlEvent event) {
+    for (std::size_t i = 0; i < gBindings.count; ++i) {
+        const EventBinding& binding = gBindings.entries[i];
+        if (binding.event == event && name == binding.source) {
+            binding.handler();
+            return true;
+        }
+    }
+    return false;
+}
+
+HWND ControlWindowAt(int index) {
+    if (index < 0 || index >= static_cast<int>(kControlCount)) return nullptr;
+    return gControlWindows[index];
+}
+
+HWND MainWindow() {
+    return gMainWindow;
+}
+
+}  // namespace keyloom

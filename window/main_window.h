@@ -1,0 +1,45 @@
+// The main window: its class, its creation from the control table, and
+// the raising of its events.
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+#include "window/control_table.h"
+
+namespace keyloom {
+
+inline constexpr const char* kMainWindowClassName = "KeyloomMainWindow";
+inline constexpr const char* kMainWindowTitle = "Allegro Keyloom";
+inline constexpr int kDescribedWidth = 477;
+inline constexpr int kDescribedHeight = 328;
+
+// Registers the window classes and initialises the common controls and
+// COM (for the logo decoder). Safe to call more than once.
+void PrepareMainWindowLayout();
+
+// Creates the window, hidden, centred on the full screen at its described
+// size, with all its controls; null when it cannot be created. Its events
+// and its controls' events go to the handlers that bindings names.
+HWND CreateMainWindow(BindingTable bindings);
+
+// The main window; null before it is created and after it is destroyed.
+HWND MainWindow();
+
+// Raises the created event: runs its bound handler.
+void RaiseMainWindowCreated();
+
+// Runs the handler bound to this event of the named control; false when
+// none is bound.
+bool RaiseControlEvent(std::string_view name, ControlEvent event);
+
+// The window of control index i of kControls; null for timers and before
+// creation.
+HWND ControlWindowAt(int index);
+
+// The text colour of a label or group box caption: the count 标签2 red,
+// every other black.
+COLORREF CaptionTextColour(std::string_view name);
+
+}  // namespace keyloom
