@@ -20,7 +20,7 @@ bool HoldsSpace(std::string_view text) {
     return false;
 }
 
-// The texts that a load removes or stops at.
+// The marker a load stops at, and the line that must stand on its own.
 bool HoldsReservedText(std::string_view text) {
     return FindAtCharStart(text, kSourceTelenv) != std::string_view::npos ||
            FindAtCharStart(text, kPreferencesMarker) != std::string_view::npos;

@@ -14,8 +14,9 @@ namespace keyloom {
 // - the key, trimmed, holds no space (0x20 or A1 A1 at a character start),
 //   since a load splits the alias line at spaces;
 // - neither box, nor the alias line they make together, holds
-//   "source $TELENV" (a load removes it) or "### User Preferences section"
-//   (a load stops reading there), searched at character starts.
+//   "### User Preferences section" (a load stops reading there) or
+//   "source $TELENV" (the line that reads Allegro's site settings, which
+//   belongs on a line of its own), searched at character starts.
 bool IsConfirmInputAcceptable(std::string_view key, std::string_view command);
 
 }  // namespace keyloom

@@ -1,11 +1,10 @@
-// The portable half of the env file layer: what a save does, in which order,
-// and when the old file is kept as env.bak.
+// The portable half of the env file layer: reading whole files, and writes
+// that replace a file in one step.
 #include "core/env_file.h"
 
 #include <cstring>
 #include <string>
 
-#include "core/env_backup.h"
 #include "core/env_file_os.h"
 
 namespace keyloom {
@@ -44,31 +43,14 @@ std::string BytesToText(std::string_view bytes) {
 
 bool WriteEnvFile(const std::string& path, std::string_view bytes) {
     if (path.empty()) return false;
-    // The old bytes decide about the backup; a file that exists but cannot
-    // be read (a folder, held by a writer) is not replaced blindly.
-    std::string old;
-    const fileos::ReadResult read = fileos::ReadFileBytes(path, old);
-    if (read == fileos::ReadResult::kFailed) return false;
-    const bool exists = read == fileos::ReadResult::kRead;
-    if (exists && fileos::IsReadOnlyFile(path)) return false;
+    // An administrator (and Wine run as root) could write it anyway.
+    if (fileos::IsReadOnlyFile(path)) return false;
+    return ReplaceFileContents(path, bytes, ".new~");
+}
 
-    const std::string temporary = TemporaryPathFor(path, ".new~");
-    if (!fileos::WriteFlushedFile(temporary, bytes)) {
-        fileos::RemoveFileQuietly(temporary);
-        return false;
-    }
-    // The backup is in place before the env file is touched; without it the
-    // save does not go on.
-    if (exists && NeedsBackupBeforeRewrite(old) &&
-        !ReplaceFileContents(path + ".bak", old, ".bak~")) {
-        fileos::RemoveFileQuietly(temporary);
-        return false;
-    }
-    if (!fileos::ReplaceWithFile(temporary, path)) {
-        fileos::RemoveFileQuietly(temporary);
-        return false;
-    }
-    return true;
+bool WriteBackupFile(const std::string& path, std::string_view bytes) {
+    if (path.empty()) return false;
+    return ReplaceFileContents(path + ".bak", bytes, ".bak~");
 }
 
 }  // namespace keyloom

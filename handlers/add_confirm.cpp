@@ -11,6 +11,7 @@
 #include "handlers/content_view.h"
 #include "handlers/delete_modify.h"
 #include "handlers/editing_texts.h"
+#include "handlers/env_state.h"
 #include "handlers/save_env_file.h"
 #include "platform/message_box.h"
 #include "window/control_names.h"
@@ -38,16 +39,22 @@ void OnConfirmClick() {
         return;
     }
     const bool modify = IsModifyMode(ControlText(kConfirmButton));
+    // An added hotkey is an alias line; a modified one keeps its verb, so a
+    // funckey stays a funckey.
+    HotkeyVerb verb = HotkeyVerb::Alias;
     if (modify) {
         // The opened row, wherever deletions have moved it; none when it
         // was deleted itself, and then the confirm only appends.
         const int opened = EditingRow.Row();
         if (opened != OpenedRow::kNone && opened < HotkeyRowCount()) {
+            verb = HotkeyRowOrigins.At(static_cast<std::size_t>(opened)).verb;
             DeleteHotkeyRow(opened);
+            HotkeyRowOrigins.RowDeleted(static_cast<std::size_t>(opened));
             EditingRow.RowDeleted(opened);
         }
     }
     AppendHotkeyRow();
+    HotkeyRowOrigins.RowAppended(verb);
     const int target = HotkeyRowCount() - 1;
     SetHotkeyCell(target, 0, TrimSpaces(key));
     SetHotkeyCell(target, 1, TrimSpaces(command));

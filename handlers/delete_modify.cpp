@@ -5,6 +5,7 @@
 #include "core/editing_row.h"
 #include "handlers/content_view.h"
 #include "handlers/editing_texts.h"
+#include "handlers/env_state.h"
 #include "handlers/save_env_file.h"
 #include "platform/message_box.h"
 #include "window/control_names.h"
@@ -30,6 +31,7 @@ void OnDeleteClick() {
         return;
     }
     DeleteHotkeyRow(row);
+    HotkeyRowOrigins.RowDeleted(static_cast<std::size_t>(row));
     EditingRow.RowDeleted(row);
     SaveEnvFile();
 }

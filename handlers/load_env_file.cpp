@@ -6,8 +6,8 @@
 #include <commctrl.h>
 
 #include "core/count_caption.h"
-#include "core/env_file.h"
 #include "core/env_text.h"
+#include "handlers/env_state.h"
 #include "window/control_names.h"
 #include "window/hotkey_list.h"
 #include "window/window_ops.h"
@@ -15,7 +15,8 @@
 namespace keyloom {
 
 void LoadEnvFile(const std::string& path) {
-    std::vector<HotkeyEntry> entries = ParseEnvText(BytesToText(ReadWholeFile(path)));
+    std::vector<HotkeyEntry> entries;
+    EnvFileSession.Open(path, &entries, &HotkeyRowOrigins.All());
     // The count first, then the rows.
     SetControlText(kCountLabel, CountCaption(entries.size()));
     // The list is told the number of rows ahead and draws once at the end,

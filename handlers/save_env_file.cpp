@@ -1,4 +1,5 @@
-// Writing the rows back to the env file after every change.
+// Writing the rows back to the env file after every change: only the lines
+// of rows that changed change in the file.
 #include "handlers/save_env_file.h"
 
 #include <windows.h>
@@ -7,11 +8,10 @@
 #include <vector>
 
 #include "core/count_caption.h"
-#include "core/env_file.h"
 #include "core/env_text.h"
 #include "core/save_guard.h"
 #include "handlers/editing_texts.h"
-#include "platform/globals.h"
+#include "handlers/env_state.h"
 #include "platform/message_box.h"
 #include "window/content_box.h"
 #include "window/control_names.h"
@@ -43,10 +43,11 @@ std::vector<HotkeyEntry> ReadRowsKeepingWindowAlive() {
 void SaveEnvFile() {
     if (!gSaveGuard.Begin()) return;
     SetControlText(kContentBox, "");
-    const std::string text = ComposeEnvText(ReadRowsKeepingWindowAlive());
-    ShowSavedText(text);
-    const std::string path = EnvFilePath != nullptr ? *EnvFilePath : std::string();
-    if (WriteEnvFile(path, text)) {
+    const EnvSession::Outcome outcome =
+        EnvFileSession.Save(ReadRowsKeepingWindowAlive(), &HotkeyRowOrigins.All());
+    // The box shows the text the save wrote, or failed to write.
+    ShowSavedText(outcome.text);
+    if (outcome.written) {
         SetControlText(kCountLabel, CountCaption(static_cast<std::size_t>(HotkeyRowCount())));
     } else {
         ShowMessageBox(kSaveFailedText, kSaveFailedTitle, kPlainStyle);

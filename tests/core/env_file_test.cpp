@@ -1,12 +1,11 @@
 // The env file layer on the real file system: reading whole files, and the
 // save's write, which either replaces the file with all of the new bytes or
-// leaves it byte for byte as it was, and keeps a lossy original as env.bak.
+// leaves it byte for byte as it was.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "core/env_backup.h"
 #include "core/env_file.h"
 #include "core/env_layout.h"
 #include "core/env_text.h"
@@ -68,19 +67,6 @@ TEST(BytesToText, StopsAtTheFirstZeroByte) {
     EXPECT_EQ(BytesToText(""), "");
 }
 
-TEST(NeedsBackupBeforeRewrite, OnlyWhenTheRewriteDropsOrChangesSomething) {
-    EXPECT_FALSE(NeedsBackupBeforeRewrite(kNewText));
-    EXPECT_FALSE(NeedsBackupBeforeRewrite(ComposeEnvText({})));
-    EXPECT_FALSE(NeedsBackupBeforeRewrite(""));
-    EXPECT_TRUE(NeedsBackupBeforeRewrite(kUserEnv));
-    EXPECT_TRUE(NeedsBackupBeforeRewrite(kNewText + "\0more"s));
-    EXPECT_TRUE(NeedsBackupBeforeRewrite(kNewText.substr(0, kNewText.size() - 2)));
-    // Two spaces after the key: read as "F2" and "x", written with one.
-    EXPECT_TRUE(NeedsBackupBeforeRewrite(std::string(kEnvHeader) + "alias F2  x\r\n" +
-                                         std::string(kEnvTailBlock)));
-    EXPECT_TRUE(NeedsBackupBeforeRewrite("\0"sv));
-}
-
 TEST(WriteEnvFile, CreatesAMissingFile) {
     ScratchFolder folder;
     ASSERT_TRUE(WriteEnvFile(folder.File("env"), kNewText));
@@ -96,36 +82,7 @@ TEST(WriteEnvFile, WritesEmptyAndLargeTextsWhole) {
     const std::string large(5 << 20, 'z');
     ASSERT_TRUE(WriteEnvFile(folder.File("env"), large));
     EXPECT_EQ(testing::ReadBytes(folder.File("env")), large);
-    EXPECT_EQ(folder.Names(), Names{"env"});  // neither was lossy
-}
-
-TEST(WriteEnvFile, ReplacesAFileInTheWrittenLayoutWithoutBackup) {
-    ScratchFolder folder;
-    testing::WriteBytes(folder.File("env"), ComposeEnvText({{"F9", "old"}}));
-    testing::WriteBytes(folder.File("env.bak"), kUserEnv);
-    ASSERT_TRUE(WriteEnvFile(folder.File("env"), kNewText));
-    EXPECT_EQ(testing::ReadBytes(folder.File("env")), kNewText);
-    // The backup still holds the last version that had more.
-    EXPECT_EQ(testing::ReadBytes(folder.File("env.bak")), kUserEnv);
-    EXPECT_EQ(folder.Names(), (Names{"env", "env.bak"}));
-}
-
-TEST(WriteEnvFile, CopiesALossyFileToBakFirst) {
-    ScratchFolder folder;
-    testing::WriteBytes(folder.File("env"), kUserEnv);
-    ASSERT_TRUE(WriteEnvFile(folder.File("env"), kNewText));
-    EXPECT_EQ(testing::ReadBytes(folder.File("env")), kNewText);
-    EXPECT_EQ(testing::ReadBytes(folder.File("env.bak")), kUserEnv);
-    EXPECT_EQ(folder.Names(), (Names{"env", "env.bak"}));
-}
-
-TEST(WriteEnvFile, ALossyFileReplacesAnOlderBackup) {
-    ScratchFolder folder;
-    testing::WriteBytes(folder.File("env.bak"), "older backup");
-    testing::WriteBytes(folder.File("env"), kNewText + "\0tail"s);
-    ASSERT_TRUE(WriteEnvFile(folder.File("env"), kNewText));
-    EXPECT_EQ(testing::ReadBytes(folder.File("env.bak")), kNewText + "\0tail"s);
-    EXPECT_EQ(folder.Names(), (Names{"env", "env.bak"}));
+    EXPECT_EQ(folder.Names(), Names{"env"});
 }
 
 // A failed write leaves the env file and the folder exactly as they were.
@@ -156,14 +113,6 @@ TEST(WriteEnvFileFailure, FolderInTheFilesPlace) {
     testing::MakeFolder(folder.File("env"));
     EXPECT_FALSE(WriteEnvFile(folder.File("env"), kNewText));
     EXPECT_EQ(folder.Names(), Names{"env"});
-}
-
-TEST(WriteEnvFileFailure, BackupThatCannotBeWrittenStopsTheSave) {
-    ScratchFolder folder;
-    testing::WriteBytes(folder.File("env"), kUserEnv);
-    testing::MakeFolder(folder.File("env.bak"));
-    testing::WriteBytes(folder.File("env.bak/keep"), "x");
-    ExpectFailureLeavesEverything(folder, kUserEnv, Names{"env", "env.bak"});
 }
 
 #ifdef _WIN32

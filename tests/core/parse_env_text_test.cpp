@@ -28,19 +28,28 @@ std::string FileWithHead(const std::string& lines) {
     return "source $TELENV\r\n\r\n\r\n" + lines + "\r\n" + kMarkerLine + "set x 1\r\n";
 }
 
-TEST(ParseEnvText, WorkedExampleGivesFiveEntries) {
+TEST(ParseEnvText, WorkedExampleGivesItsFourHotkeyLines) {
+    // 'set color red' is a setting, not a hotkey.
     const std::string text =
         "source $TELENV\r\n\r\n\r\nalias F2 zoom fit\r\nalias F4 pan  left \r\nalias F5\r\n"
         "set color red\r\nalias  F6 x\r\n\r\n### User Preferences section\r\nset a b\r\n";
-    const Entries expected = {
-        {"F2", "zoom fit"}, {"F4", "pan  left"}, {"F5", ""}, {"color", "red"}, {"", "F6 x"}};
+    const Entries expected = {{"F2", "zoom fit"}, {"F4", "pan  left"}, {"F5", ""}, {"", "F6 x"}};
     EXPECT_EQ(ParseEnvText(text), expected);
 }
 
-TEST(ParseEnvText, NoMarkerOrMarkerAtTheStartGivesNothing) {
-    EXPECT_EQ(ParseEnvText("alias F2 zoom\r\nalias F3 pan\r\n"), Entries{});
+TEST(ParseEnvText, WithoutMarkerTheWholeTextIsTheHead) {
+    EXPECT_EQ(ParseEnvText("alias F2 zoom\r\nalias F3 pan\r\n"),
+              (Entries{{"F2", "zoom"}, {"F3", "pan"}}));
+    EXPECT_EQ(ParseEnvText("alias F2 zoom"), (Entries{{"F2", "zoom"}}));
     EXPECT_EQ(ParseEnvText(kMarkerLine + "alias F2 zoom\r\n"), Entries{});
     EXPECT_EQ(ParseEnvText(""), Entries{});
+}
+
+TEST(ParseEnvText, OnlyAliasAndFunckeyLinesAreHotkeys) {
+    EXPECT_EQ(ParseEnvText(FileWithHead("# note here\r\nset color red\r\nunset x y\r\n"
+                                        "ifvar a b c\r\nbutton b1 zoom in\r\nAlias F2 x\r\n"
+                                        "funckey ^z  'undo'\r\nfunckey a move")),
+              (Entries{{"^z", "'undo'"}, {"a", "move"}}));
 }
 
 TEST(ParseEnvText, OnlyTheFirstMarkerCountsEvenInsideALine) {
@@ -58,40 +67,28 @@ TEST(ParseEnvText, MarkerAfterALeadByteIsNoMarker) {
               (Entries{{"F2", "\x81### User Preferences section"}, {"F3", "y"}}));
 }
 
-TEST(ParseEnvText, SourceTelenvVanishesWhereverItStands) {
-    EXPECT_EQ(ParseEnvText(FileWithHead("source $TELENV F7 y")), (Entries{{"F7", "y"}}));
-    EXPECT_EQ(ParseEnvText(FileWithHead("alias F2 source $TELENVX")), (Entries{{"F2", "X"}}));
-    // Removal joins CR and LF into a line end.
-    EXPECT_EQ(ParseEnvText(FileWithHead("a\rsource $TELENV\nalias F3 b")),
-              (Entries{{"", "a"}, {"F3", "b"}}));
-    EXPECT_EQ(ParseEnvText("source $TELENV\r\n\r\nsource $TELENV\r\n" + kMarkerLine), Entries{});
+TEST(ParseEnvText, SourceTelenvIsALineOfItsOwnNotAHotkey) {
+    EXPECT_EQ(ParseEnvText(FileWithHead("source $TELENV F7 y")), Entries{});
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias F2 source $TELENVX")),
+              (Entries{{"F2", "source $TELENVX"}}));
 }
 
-TEST(ParseEnvText, SourceTelenvAfterALeadByteStays) {
-    EXPECT_EQ(ParseEnvText(FileWithHead("alias F2 \xB0source $TELENV")),
-              (Entries{{"F2", "\xB0source $TELENV"}}));
-}
-
-TEST(ParseEnvText, FirstFieldIsNotLookedAt) {
-    EXPECT_EQ(ParseEnvText(FileWithHead("# note here")), (Entries{{"note", "here"}}));
+TEST(ParseEnvText, KeyIsTheSecondFieldAndDuplicatesStay) {
     EXPECT_EQ(ParseEnvText(FileWithHead("alias A B c")), (Entries{{"A", "B c"}}));
     EXPECT_EQ(ParseEnvText(FileWithHead("alias F2 a\r\nalias F2 b")),
               (Entries{{"F2", "a"}, {"F2", "b"}}));
 }
 
-TEST(ParseEnvText, LeadingSpaceOfAnInnerLineIsAnEmptyFirstField) {
-    EXPECT_EQ(ParseEnvText(FileWithHead("alias F1 a\r\n alias F2 x")),
-              (Entries{{"F1", "a"}, {"alias", "F2 x"}}));
-}
-
-TEST(ParseEnvText, HeadIsTrimmedAtBothEnds) {
-    EXPECT_EQ(ParseEnvText("  \xA1\xA1 alias F2 x\r\n" + kMarkerLine), (Entries{{"F2", "x"}}));
+TEST(ParseEnvText, LineWithALeadingSpaceIsNoHotkey) {
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias F1 a\r\n alias F2 x\r\n\xA1\xA1"
+                                        "alias F3 y")),
+              (Entries{{"F1", "a"}}));
     EXPECT_EQ(ParseEnvText("alias F2 x y  ### User Preferences section"), (Entries{{"F2", "x y"}}));
 }
 
-TEST(ParseEnvText, LoneCrAndLfAreOrdinaryBytes) {
+TEST(ParseEnvText, LfEndsALineWithOrWithoutCrAndALoneCrIsAnOrdinaryByte) {
     EXPECT_EQ(ParseEnvText(FileWithHead("alias F2 a\nalias F3 b")),
-              (Entries{{"F2", "a\nalias F3 b"}}));
+              (Entries{{"F2", "a"}, {"F3", "b"}}));
     EXPECT_EQ(ParseEnvText(FileWithHead("alias F2 a\ralias F3 b")),
               (Entries{{"F2", "a\ralias F3 b"}}));
     EXPECT_EQ(ParseEnvText(FileWithHead("alias F2 a\r\r\n\nalias F3 b")),
@@ -106,8 +103,11 @@ TEST(ParseEnvText, TabIsNeitherSeparatorNorSpace) {
 TEST(ParseEnvText, SecondBytesAreNeverSeparators) {
     // B0 20: no field ends there. B0 0D: no line ends there. 81 5C: kept.
     EXPECT_EQ(ParseEnvText(FileWithHead("alias \xB0 x y")), (Entries{{"\xB0 x", "y"}}));
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias F2 a\xB0\nalias F3 b")),
+              (Entries{{"F2", "a\xB0\nalias F3 b"}}));
+    // B0 0D is one character; the LF after it still ends the line.
     EXPECT_EQ(ParseEnvText(FileWithHead("alias F2 a\xB0\r\nalias F3 b")),
-              (Entries{{"F2", "a\xB0\r\nalias F3 b"}}));
+              (Entries{{"F2", "a\xB0\r"}, {"F3", "b"}}));
     EXPECT_EQ(ParseEnvText(FileWithHead("alias \x81\x5C \x81\x5C\\")),
               (Entries{{"\x81\x5C", "\x81\x5C\\"}}));
     EXPECT_EQ(ParseEnvText(FileWithHead("alias F2 \xD6\xD0\xA1\xA1")),
@@ -121,12 +121,9 @@ TEST(ParseEnvText, EmptyKeysAndCommands) {
     EXPECT_EQ(ParseEnvText(FileWithHead("alias F5  \xA1\xA1 ")), (Entries{{"F5", ""}}));
 }
 
-TEST(ParseEnvText, LineWithFewerThanTwoFieldsKeepsItsTextAsCommand) {
-    EXPECT_EQ(ParseEnvText(FileWithHead("alias")), (Entries{{"", "alias"}}));
-    EXPECT_EQ(ParseEnvText(FileWithHead("alias ")), (Entries{{"", "alias"}}));
-    EXPECT_EQ(ParseEnvText(FileWithHead("alias F1 a\r\n \r\n\xA1\xA1"
-                                        "abc\xA1\xA1")),
-              (Entries{{"F1", "a"}, {"", ""}, {"", "abc"}}));
+TEST(ParseEnvText, LineWithoutAKeyIsNoHotkey) {
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias\r\nalias \r\nfunckey\r\n \r\nalias F1 a")),
+              (Entries{{"F1", "a"}}));
 }
 
 TEST(ParseEnvText, OnlySourceTelenvAndEmptyLinesGiveNothing) {

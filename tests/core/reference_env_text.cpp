@@ -105,18 +105,38 @@ std::string Trim(std::string_view text) {
     return TrimTrailing(text.substr(chars[first].start));
 }
 
+std::vector<std::string> Lines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::string line;
+    bool open = false;
+    for (const Char c : Chars(text)) {
+        open = true;
+        const std::string_view bytes = text.substr(c.start, c.length);
+        if (bytes != "\n") {
+            line.append(bytes);
+            continue;
+        }
+        // A CR that is a character of its own, right before the LF, is part
+        // of the line end.
+        if (!line.empty() && line.back() == '\r' && c.start > 0) {
+            const std::vector<Char> before = Chars(text.substr(0, c.start));
+            if (before.back().length == 1) line.pop_back();
+        }
+        lines.push_back(line);
+        line.clear();
+        open = false;
+    }
+    if (open) lines.push_back(line);
+    return lines;
+}
+
 std::vector<HotkeyEntry> ParseEnvText(std::string_view text) {
     std::vector<HotkeyEntry> entries;
     const std::size_t p = Find(text, kPreferencesMarker);
-    if (p == std::string_view::npos || p == 0) return entries;
-    const std::string head = Trim(RemoveAll(text.substr(0, p), kSourceTelenv));
-    for (const std::string& line : Split(head, "\r\n")) {
-        if (line.empty()) continue;
+    const std::string_view head = p == std::string_view::npos ? text : text.substr(0, p);
+    for (const std::string& line : Lines(head)) {
         const std::vector<std::string> fields = Split(line, " ");
-        if (fields.size() < 2) {
-            entries.push_back({std::string(), Trim(line)});
-            continue;
-        }
+        if (fields.size() < 2 || (fields[0] != "alias" && fields[0] != "funckey")) continue;
         std::string command;
         for (std::size_t i = 2; i < fields.size(); ++i) {
             if (i > 2) command += ' ';
@@ -142,7 +162,7 @@ bool IsRoundTripSafe(const HotkeyEntry& entry) {
     };
     return !holds(entry.key, " ") && TrimTrailing(entry.key) == entry.key &&
            Trim(entry.command) == entry.command && !holds(line, std::string_view("\0", 1)) &&
-           !holds(line, "\r\n") && !holds(line, kSourceTelenv) && !holds(line, kPreferencesMarker);
+           !holds(line, "\n") && !holds(line, kPreferencesMarker);
 }
 
 }  // namespace keyloom::reference

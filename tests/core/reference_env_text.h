@@ -21,6 +21,9 @@ std::vector<std::string> Split(std::string_view text, std::string_view separator
 std::string Trim(std::string_view text);
 std::string TrimTrailing(std::string_view text);
 
+// The lines of a text, without their line ends (LF, or CR LF).
+std::vector<std::string> Lines(std::string_view text);
+
 std::vector<HotkeyEntry> ParseEnvText(std::string_view text);
 std::string ComposeEnvText(const std::vector<HotkeyEntry>& entries);
 

@@ -10,8 +10,8 @@ using namespace std::string_view_literals;
 // Pieces of env text, common ones listed more than once.
 constexpr std::string_view kTextPieces[] = {
     // words, spaces and line ends
-    "alias", "alias", "F2", "zoom", "x", "#", "\\", " ", " ", " ", "  ", "\t",  //
-    "\r\n", "\r\n", "\r\n", "\r", "\n", "\0"sv,                                 //
+    "alias", "alias", "funckey", "set", "F2", "zoom", "x", "#", "\\", " ", " ", " ", "  ", "\t",  //
+    "\r\n", "\r\n", "\r\n", "\r", "\n", "\0"sv,                                                   //
     // full-width space, lone lead bytes, characters with awkward second bytes
     "\xA1\xA1", "\xA1", "\xB0", "\xB0\xA1", "\xD6\xD0",  //
     "\x81\x20", "\x81\x0D", "\x81\x23", "\x81\x5C",      //

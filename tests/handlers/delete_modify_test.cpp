@@ -132,7 +132,7 @@ TEST_F(ModifyTest, WithThePanelShownHidesItYetStillOpensTheRow) {
 }
 
 TEST_F(ModifyTest, ContentBoxStopsAtTheFirstZeroByte) {
-    std::string bytes = HandWrittenEnv(FiveRows());
+    std::string bytes = ComposeEnvText(FiveRows());
     const std::string before = bytes;
     bytes += std::string("set after\0zero\r\n", 16);
     StartWithBytes(bytes);

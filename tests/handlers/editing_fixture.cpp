@@ -8,13 +8,6 @@
 
 namespace keyloom::test {
 
-std::string HandWrittenEnv(const Rows& rows) {
-    std::string text = "source $TELENV\r\n\r\n";
-    for (const HotkeyEntry& row : rows) text += "alias " + row.key + " " + row.command + "\r\n";
-    text += "\r\n### User Preferences section\r\nset hand_written_setting\r\n";
-    return text;
-}
-
 Rows FiveRows() {
     return {{"F1", "zoom fit"},
             {"F2", "zoom in"},
@@ -31,7 +24,7 @@ void EditingTest::TearDown() {
 }
 
 void EditingTest::Start(const Rows& rows) {
-    StartWithBytes(HandWrittenEnv(rows));
+    StartWithBytes(ComposeEnvText(rows));
 }
 
 void EditingTest::StartWithBytes(const std::string& envBytes) {

@@ -14,10 +14,6 @@ namespace keyloom::test {
 
 using Rows = std::vector<HotkeyEntry>;
 
-// An env file as a user might have it: the rows' alias lines and a tail
-// that no save writes, so any rewrite of the file shows in its bytes.
-std::string HandWrittenEnv(const Rows& rows);
-
 // Five rows with distinct keys and commands.
 Rows FiveRows();
 
@@ -25,7 +21,8 @@ class EditingTest : public ::testing::Test {
 protected:
     void TearDown() override;
 
-    // Starts the window on HandWrittenEnv(rows); the bytes are kept.
+    // Starts the window on an env file in Keyloom's own layout holding the
+    // rows; the bytes are kept.
     void Start(const Rows& rows);
     void StartWithBytes(const std::string& envBytes);
 

@@ -75,7 +75,7 @@ protected:
         gSeenBoxes.clear();
         gHook = SetWindowsHookExA(WH_CALLWNDPROCRET, WatchForBoxes, nullptr, GetCurrentThreadId());
         ASSERT_NE(gHook, nullptr);
-        env_ = HandWrittenEnv(FiveRows());
+        env_ = ComposeEnvText(FiveRows());
         ASSERT_NE(StartMainWindowForTest(env_), nullptr);
     }
     void TearDown() override {

@@ -156,7 +156,7 @@ TEST_F(ContentViewTest, AfterASaveShowsWhatTheContentBoxShows) {
 }
 
 TEST_F(ContentViewTest, ShowsTheFileAsStoredUpToTheFirstZeroByte) {
-    const std::string before = HandWrittenEnv(FiveRows());
+    const std::string before = ComposeEnvText(FiveRows());
     StartWithBytes(before + std::string("set x\0tail", 10));
     ClickButton("按钮_env内容");
     ASSERT_EQ(boxes_.Boxes().size(), 1u);

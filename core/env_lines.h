@@ -1,0 +1,53 @@
+// The line rules of the env file, shared by everything that reads it: where
+// the head ends, where each of its lines ends, and which lines are hotkey
+// lines. A line ends at LF, with or without a CR before it; a lone CR is an
+// ordinary byte; the last line may have no line end. A hotkey line is one
+// whose first field, split at single spaces, is "alias" or "funckey" and
+// which has a second field, the key.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "core/env_text.h"
+
+namespace keyloom {
+
+enum class HotkeyVerb : std::uint8_t { Alias, Funckey };
+
+inline constexpr std::string_view kAliasVerb = "alias";
+inline constexpr std::string_view kFunckeyVerb = "funckey";
+
+inline std::string_view VerbWord(HotkeyVerb verb) {
+    return verb == HotkeyVerb::Funckey ? kFunckeyVerb : kAliasVerb;
+}
+
+// The length of the head: the bytes before the first marker that begins at
+// a character start, or the whole text when there is none.
+std::size_t HeadLength(std::string_view text);
+
+// One line of a text: where it begins, its bytes without the line end, and
+// the line end's length (0 for a last line without one, 1 for LF, 2 for
+// CR LF).
+struct LineSpan {
+    std::size_t begin;
+    std::size_t length;
+    std::size_t endLength;
+
+    std::size_t End() const { return begin + length + endLength; }
+};
+
+// The line that begins at pos (a character start before the end of text).
+LineSpan LineAt(std::string_view text, std::size_t pos);
+
+// The line end of a text's first line: "\r\n" or "\n"; "\r\n" when the text
+// has no line end at all.
+std::string_view FirstLineEnd(std::string_view text);
+
+// When line (without its line end) is a hotkey line, its verb, key and
+// command: key is field 2 unchanged, command fields 3 onward joined by one
+// space and trimmed. False for every other line.
+bool ReadHotkeyLine(std::string_view line, HotkeyVerb* verb, HotkeyEntry* entry);
+
+}  // namespace keyloom

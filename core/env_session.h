@@ -1,0 +1,43 @@
+// The env file as this run knows it: the head it read at start-up or wrote
+// last, and whether env.bak has been made. A save writes only over bytes it
+// has read: when the file's head is no longer the one this run knows
+// (edited meanwhile, unreadable at start-up, cut short by a zero byte), it
+// writes nothing. The tail, Allegro's own section, is taken from the file as
+// it stands at the moment of the save.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/env_document.h"
+#include "core/env_text.h"
+
+namespace keyloom {
+
+class EnvSession {
+public:
+    // Reads the file at path (nothing for an empty path, a missing or
+    // unreadable file): its hotkeys in file order, each with its origin.
+    void Open(const std::string& path, std::vector<HotkeyEntry>* entries,
+              std::vector<RowOrigin>* origins);
+
+    struct Outcome {
+        bool written = false;
+        // The text the save wrote, or would have written.
+        std::string text;
+    };
+
+    // Writes the rows (origins[i] belongs to rows[i]). A missing or empty
+    // file gets Keyloom's own layout. Before this run's first save that
+    // changes the file, the file is copied to env.bak; when that copy fails
+    // the save fails. On success the written head becomes the one this run
+    // knows and origins follow the rows into it.
+    Outcome Save(const std::vector<HotkeyEntry>& rows, std::vector<RowOrigin>* origins);
+
+private:
+    std::string path_;
+    EnvDocument document_;
+    bool backupTaken_ = false;
+};
+
+}  // namespace keyloom
