@@ -25,7 +25,7 @@ void OnAddClick() {
     SetControlText(kPanelGroup, kAddGroupCaption);
     SetControlText(kConfirmButton, kAddConfirmCaption);
     FillContentBox();
-    FocusControl(kKeyBox);
+    FocusKeyBoxOrList();
 }
 
 void OnConfirmClick() {
