@@ -7,20 +7,21 @@
 
 #include "core/env_backup.h"
 #include "core/env_file_os.h"
+#include "core/env_temporary.h"
 
 namespace keyloom {
 namespace {
 
-// A new file of ours beside path: path plus this process's id and a suffix,
-// so two Keyloom processes in one folder never write the same temporary.
-std::string TemporaryPathFor(const std::string& path, const char* suffix) {
-    return path + "." + std::to_string(fileos::CurrentProcessId()) + suffix;
+// A new file of ours beside path, named for this process.
+std::string OwnTemporaryPathFor(const std::string& path, std::string_view suffix) {
+    return TemporaryPathFor(path, fileos::CurrentProcessId(), suffix);
 }
 
 // Writes bytes to a temporary file and puts it in the place of target, so
 // target is either the old file or all of the new bytes, never a part.
-bool ReplaceFileContents(const std::string& target, std::string_view bytes, const char* suffix) {
-    const std::string temporary = TemporaryPathFor(target, suffix);
+bool ReplaceFileContents(const std::string& target, std::string_view bytes,
+                         std::string_view suffix) {
+    const std::string temporary = OwnTemporaryPathFor(target, suffix);
     if (fileos::WriteFlushedFile(temporary, bytes) && fileos::ReplaceWithFile(temporary, target)) {
         return true;
     }
@@ -52,7 +53,7 @@ bool WriteEnvFile(const std::string& path, std::string_view bytes) {
     const bool exists = read == fileos::ReadResult::kRead;
     if (exists && fileos::IsReadOnlyFile(path)) return false;
 
-    const std::string temporary = TemporaryPathFor(path, ".new~");
+    const std::string temporary = OwnTemporaryPathFor(path, kNewFileSuffix);
     if (!fileos::WriteFlushedFile(temporary, bytes)) {
         fileos::RemoveFileQuietly(temporary);
         return false;
@@ -60,7 +61,7 @@ bool WriteEnvFile(const std::string& path, std::string_view bytes) {
     // The backup is in place before the env file is touched; without it the
     // save does not go on.
     if (exists && NeedsBackupBeforeRewrite(old) &&
-        !ReplaceFileContents(path + ".bak", old, ".bak~")) {
+        !ReplaceFileContents(path + std::string(kBackupSuffix), old, kBackupCopySuffix)) {
         fileos::RemoveFileQuietly(temporary);
         return false;
     }
