@@ -6,20 +6,21 @@
 #include <string>
 
 #include "core/env_file_os.h"
+#include "core/env_temporary.h"
 
 namespace keyloom {
 namespace {
 
-// A new file of ours beside path: path plus this process's id and a suffix,
-// so two Keyloom processes in one folder never write the same temporary.
-std::string TemporaryPathFor(const std::string& path, const char* suffix) {
-    return path + "." + std::to_string(fileos::CurrentProcessId()) + suffix;
+// A new file of ours beside path, named for this process.
+std::string OwnTemporaryPathFor(const std::string& path, std::string_view suffix) {
+    return TemporaryPathFor(path, fileos::CurrentProcessId(), suffix);
 }
 
 // Writes bytes to a temporary file and puts it in the place of target, so
 // target is either the old file or all of the new bytes, never a part.
-bool ReplaceFileContents(const std::string& target, std::string_view bytes, const char* suffix) {
-    const std::string temporary = TemporaryPathFor(target, suffix);
+bool ReplaceFileContents(const std::string& target, std::string_view bytes,
+                         std::string_view suffix) {
+    const std::string temporary = OwnTemporaryPathFor(target, suffix);
     if (fileos::WriteFlushedFile(temporary, bytes) && fileos::ReplaceWithFile(temporary, target)) {
         return true;
     }
@@ -45,12 +46,12 @@ bool WriteEnvFile(const std::string& path, std::string_view bytes) {
     if (path.empty()) return false;
     // An administrator (and Wine run as root) could write it anyway.
     if (fileos::IsReadOnlyFile(path)) return false;
-    return ReplaceFileContents(path, bytes, ".new~");
+    return ReplaceFileContents(path, bytes, kNewFileSuffix);
 }
 
 bool WriteBackupFile(const std::string& path, std::string_view bytes) {
     if (path.empty()) return false;
-    return ReplaceFileContents(path + ".bak", bytes, ".bak~");
+    return ReplaceFileContents(path + std::string(kBackupSuffix), bytes, kBackupCopySuffix);
 }
 
 }  // namespace keyloom

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace keyloom::fileos {
 
@@ -32,5 +33,16 @@ void RemoveFileQuietly(const std::string& path);
 
 // Distinguishes this process's temporary files from another's.
 unsigned long CurrentProcessId();
+
+// The names of the files in folder (an empty string for the working folder,
+// else ending in a separator); folders are left out. None when it cannot be
+// listed.
+std::vector<std::string> FileNamesIn(const std::string& folder);
+
+// Whether the process that wrote the file at path under this id may still
+// be running. False only when that is sure: no process has the id, or the
+// one that has it now started after the file was last written, so the id
+// was given again. True in every doubt.
+bool WriterMayBeRunning(unsigned long processId, const std::string& path);
 
 }  // namespace keyloom::fileos

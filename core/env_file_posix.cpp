@@ -1,11 +1,14 @@
 // The env file operations on POSIX systems, where the env core is built and
 // tested natively. There is no share mode here: others are not kept from
 // writing a file that we read or write.
+#include <dirent.h>
 #include <errno.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <climits>
 #include <cstdio>
 
 #include "core/env_file_os.h"
@@ -86,6 +89,32 @@ void RemoveFileQuietly(const std::string& path) {
 
 unsigned long CurrentProcessId() {
     return static_cast<unsigned long>(getpid());
+}
+
+std::vector<std::string> FileNamesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+    if (dir == nullptr) return names;
+    while (const dirent* entry = readdir(dir)) {
+        struct stat status;
+        const std::string path = folder + entry->d_name;
+        // Regular files only: no folder, and no link that leads elsewhere.
+        if (lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode)) {
+            names.emplace_back(entry->d_name);
+        }
+    }
+    closedir(dir);
+    return names;
+}
+
+bool WriterMayBeRunning(unsigned long processId, const std::string&) {
+    // An id beyond pid_t belongs to no process (and kill() must never get 0
+    // or a negative value, which address process groups).
+    if (processId == 0 || processId > static_cast<unsigned long>(INT_MAX)) return false;
+    // A running process with the id counts as the writer: its start time is
+    // not compared here, which only keeps a leftover longer.
+    if (kill(static_cast<pid_t>(processId), 0) == 0) return true;
+    return errno != ESRCH;
 }
 
 }  // namespace keyloom::fileos

@@ -106,4 +106,36 @@ unsigned long CurrentProcessId() {
     return GetCurrentProcessId();
 }
 
+std::vector<std::string> FileNamesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+            names.emplace_back(found.cFileName);
+        }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
+bool WriterMayBeRunning(unsigned long processId, const std::string& path) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    // No process has the id; any other refusal (access denied) is a doubt.
+    if (!process) return GetLastError() != ERROR_INVALID_PARAMETER;
+    DWORD exitCode = 0;
+    FILETIME created, exited, kernel, user;
+    const bool known = GetExitCodeProcess(process, &exitCode) &&
+                       GetProcessTimes(process, &created, &exited, &kernel, &user);
+    CloseHandle(process);
+    if (!known) return true;
+    // Ended, though someone still holds a handle to it.
+    if (exitCode != STILL_ACTIVE) return false;
+    WIN32_FILE_ATTRIBUTE_DATA file;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &file)) return true;
+    // A process started after the file's last write did not write it.
+    return CompareFileTime(&created, &file.ftLastWriteTime) <= 0;
+}
+
 }  // namespace keyloom::fileos

@@ -26,7 +26,7 @@ void OnAddClick() {
     SetControlText(kPanelGroup, kAddGroupCaption);
     SetControlText(kConfirmButton, kAddConfirmCaption);
     FillContentBox();
-    FocusControl(kKeyBox);
+    FocusKeyBoxOrList();
 }
 
 void OnConfirmClick() {
@@ -62,6 +62,9 @@ void OnConfirmClick() {
     if (modify) EditingRow.Record(target);
     SaveEnvFile();
     SetMainWindowWidth(kPanelHiddenWidth);
+    // The focus leaves the panel with it; a key press on the hidden confirm
+    // button would add the same hotkey again.
+    FocusControl(kHotkeyList);
 }
 
 }  // namespace keyloom

@@ -9,6 +9,7 @@
 #include "handlers/save_env_file.h"
 #include "platform/message_box.h"
 #include "window/control_names.h"
+#include "window/edit_panel.h"
 #include "window/hotkey_list.h"
 #include "window/window_ops.h"
 
@@ -55,8 +56,12 @@ void OnModifyClick() {
 
 void ToggleEditPanel() {
     SetMainWindowWidth(ToggledPanelWidth(MainWindowWidth()));
-    FocusControl(kKeyBox);
+    FocusKeyBoxOrList();
     SetControlText(kContentBox, "");
+}
+
+void FocusKeyBoxOrList() {
+    FocusControl(IsEditPanelShown() ? kKeyBox : kHotkeyList);
 }
 
 }  // namespace keyloom

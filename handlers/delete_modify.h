@@ -7,7 +7,11 @@ void OnDeleteClick();
 void OnModifyClick();
 
 // Shows the edit panel when the window is narrower than 470, else hides it;
-// focus to 编辑框2; 编辑框1 emptied.
+// focus as FocusKeyBoxOrList gives it; 编辑框1 emptied.
 void ToggleEditPanel();
+
+// The focus to 编辑框2 while the panel is shown; to the hotkey list while it
+// is hidden, so that no key press lands in a control the user cannot see.
+void FocusKeyBoxOrList();
 
 }  // namespace keyloom

@@ -12,6 +12,7 @@ inline constexpr std::string_view kContentBox = "编辑框1";
 inline constexpr std::string_view kKeyBox = "编辑框2";
 inline constexpr std::string_view kCommandBox = "编辑框3";
 inline constexpr std::string_view kPanelGroup = "分组框1";
+inline constexpr std::string_view kContentGroup = "分组框2";
 inline constexpr std::string_view kConfirmButton = "按钮_确认";
 inline constexpr std::string_view kLinkControl = "超级链接框1";
 inline constexpr std::string_view kSlideRightTimer = "时钟1";

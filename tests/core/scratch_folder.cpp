@@ -12,6 +12,7 @@
 #else
 #include <dirent.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -133,6 +134,19 @@ void SetReadOnly(const std::string& path, bool readOnly) {
                                    readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL));
 }
 
+unsigned long EndedProcessId() {
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION child = {};
+    char commandLine[] = "cmd.exe /c exit";
+    EXPECT_TRUE(CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                               nullptr, nullptr, &startup, &child));
+    WaitForSingleObject(child.hProcess, INFINITE);
+    CloseHandle(child.hThread);
+    CloseHandle(child.hProcess);
+    return child.dwProcessId;
+}
+
 HeldFile::HeldFile(const std::string& path, unsigned long access, unsigned long share)
     : handle_(CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING,
                           FILE_ATTRIBUTE_NORMAL, nullptr)) {}
@@ -151,6 +165,14 @@ void MakeFolder(const std::string& path) {
 
 void SetReadOnly(const std::string& path, bool readOnly) {
     ASSERT_EQ(chmod(path.c_str(), readOnly ? 0444 : 0644), 0);
+}
+
+unsigned long EndedProcessId() {
+    const pid_t child = fork();
+    if (child == 0) _exit(0);
+    EXPECT_GT(child, 0);
+    waitpid(child, nullptr, 0);
+    return static_cast<unsigned long>(child);
 }
 #endif
 

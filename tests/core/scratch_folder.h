@@ -34,6 +34,10 @@ std::string ReadBytes(const std::string& path);
 void MakeFolder(const std::string& path);
 void SetReadOnly(const std::string& path, bool readOnly);
 
+// The id of a child process that has ended and been waited for: no process
+// has it any more (until the system gives it again).
+unsigned long EndedProcessId();
+
 #ifdef _WIN32
 // Keeps a file open with the given access and share mode, as another program
 // might, until destroyed.

@@ -39,6 +39,7 @@ TEST_F(AddTest, WithThePanelShownHidesItYetSetsCaptionsAndContent) {
     EXPECT_EQ(Text("分组框1"), "添加快捷键");
     EXPECT_EQ(Text("按钮_确认"), "确认添加");
     EXPECT_EQ(Text("编辑框1"), originalEnv_);
+    EXPECT_TRUE(FocusIn("超级列表框1"));
 }
 
 TEST_F(ConfirmTest, EmptyBoxesShowTheInputErrorAndChangeNothing) {

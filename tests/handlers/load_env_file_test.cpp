@@ -1,4 +1,5 @@
-// LoadEnvFile in the real window: rows, count, missing file.
+// LoadEnvFile in the real window: rows, count, missing file; and the
+// leftover of a killed save, which the start removes.
 #include <gtest/gtest.h>
 
 #include "handlers/save_env_file.h"
@@ -35,6 +36,15 @@ TEST_F(LoadEnvFileTest, KeepsDoubleByteTextsUnconverted) {
         StartMainWindowForTest(EnvWithLines("alias F7 \xb7\xc5\xb4\xf3 \xcb\xf5\xd0\xa1\r\n")),
         nullptr);
     EXPECT_EQ(HotkeyRows(), (Rows{{"F7", "\xb7\xc5\xb4\xf3 \xcb\xf5\xd0\xa1"}}));
+}
+
+TEST_F(LoadEnvFileTest, StartRemovesTheLeftoverOfAKilledSave) {
+    // No process is given the largest id of 32 bits.
+    const std::string leftover = TestEnvPath() + ".4294967295.new~";
+    ASSERT_TRUE(WriteFileBytes(leftover, "part of a save"));
+    ASSERT_NE(StartMainWindowForTest(EnvWithLines("alias F2 x\r\n")), nullptr);
+    EXPECT_EQ(GetFileAttributesA(leftover.c_str()), INVALID_FILE_ATTRIBUTES);
+    DeleteFileA(leftover.c_str());
 }
 
 TEST_F(LoadEnvFileTest, MissingFileShowsZeroAndNoRows) {

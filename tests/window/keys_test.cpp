@@ -26,6 +26,8 @@ INSTANTIATE_TEST_SUITE_P(Controls, WindowKeysTest,
                                            "按钮_添加", "按钮_确认"));
 
 TEST_F(MainWindowTest, EnterDoesNotMoveTheFocus) {
+    // The panel shown: the hidden panel's boxes take no key at all.
+    SetMainWindowWidth(474);
     for (const char* name : {"编辑框2", "按钮_添加", "超级列表框1"}) {
         HWND control = ControlWindow(name);
         SetFocus(control);
@@ -36,6 +38,7 @@ TEST_F(MainWindowTest, EnterDoesNotMoveTheFocus) {
 }
 
 TEST_F(MainWindowTest, EnterInTheMemoBreaksTheLine) {
+    SetMainWindowWidth(474);
     HWND memo = ControlWindow("编辑框1");
     SetFocus(memo);
     PressKey(memo, VK_RETURN);
