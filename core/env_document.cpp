@@ -6,6 +6,8 @@ namespace keyloom {
 
 namespace {
 
+constexpr std::size_t kLinesPerProgress = 4096;
+
 std::size_t InsertionPlace(const EnvDocument& document) {
     const std::vector<EnvLine>& lines = document.lines;
     for (std::size_t i = lines.size(); i > 0; --i) {
@@ -118,7 +120,11 @@ void DocumentHotkeys(const EnvDocument& document, std::vector<HotkeyEntry>* entr
 }
 
 WrittenHead WriteHead(const EnvDocument& document, const std::vector<HotkeyEntry>& rows,
-                      const std::vector<RowOrigin>& origins, std::string_view newLineEnd) {
+                      const std::vector<RowOrigin>& origins, std::string_view newLineEnd,
+                      const std::function<void()>& progress) {
+    auto tick = [&](std::size_t count) {
+        if (progress && count % kLinesPerProgress == 0) progress();
+    };
     WrittenHead out;
     out.document.head.reserve(document.head.size() + 64);
     out.document.lines.reserve(document.lines.size() + rows.size());
@@ -131,6 +137,7 @@ WrittenHead WriteHead(const EnvDocument& document, const std::vector<HotkeyEntry
 
     auto writeNewRows = [&] {
         for (std::size_t row = keptRows; row < rows.size(); ++row) {
+            tick(row);
             const HotkeyVerb verb = row < origins.size() ? origins[row].verb : HotkeyVerb::Alias;
             out.origins[row] = {writer.LineCount(), verb};
             writer.NewLine(rows[row], verb, newLineEnd);
@@ -139,6 +146,7 @@ WrittenHead WriteHead(const EnvDocument& document, const std::vector<HotkeyEntry
     };
 
     for (std::size_t i = 0; i < document.lines.size(); ++i) {
+        tick(i);
         if (i == document.insertAt) writeNewRows();
         const EnvLine& line = document.lines[i];
         if (line.hotkey && !kept[i]) continue;

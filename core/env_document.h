@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -65,7 +66,11 @@ struct WrittenHead {
 // in the list, where new rows are only ever appended; a row that breaks
 // that order is written as a new line, so the file's order always follows
 // the list.
+//
+// progress, when given, is called now and then (every few thousand lines)
+// on a long head, so a caller can keep its window alive meanwhile.
 WrittenHead WriteHead(const EnvDocument& document, const std::vector<HotkeyEntry>& rows,
-                      const std::vector<RowOrigin>& origins, std::string_view newLineEnd);
+                      const std::vector<RowOrigin>& origins, std::string_view newLineEnd,
+                      const std::function<void()>& progress = {});
 
 }  // namespace keyloom

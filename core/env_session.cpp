@@ -24,7 +24,12 @@ void EnvSession::Open(const std::string& path, std::vector<HotkeyEntry>* entries
 }
 
 EnvSession::Outcome EnvSession::Save(const std::vector<HotkeyEntry>& rows,
-                                     std::vector<RowOrigin>* origins) {
+                                     std::vector<RowOrigin>* origins,
+                                     const std::function<void()>& progress) {
+    auto step = [&] {
+        if (progress) progress();
+    };
+    step();
     Outcome outcome;
     // One origin for each row; rows without one are new lines.
     origins->resize(rows.size());
@@ -47,7 +52,9 @@ EnvSession::Outcome EnvSession::Save(const std::vector<HotkeyEntry>& rows,
         // is still shown when it has not; its tail is unknown then.
         const std::string_view tail =
             known ? std::string_view(old).substr(oldHead.size()) : std::string_view();
-        written = WriteHead(document_, rows, *origins, FirstLineEnd(known ? old : document_.head));
+        step();
+        written = WriteHead(document_, rows, *origins, FirstLineEnd(known ? old : document_.head),
+                            progress);
         outcome.text.reserve(written.document.head.size() + tail.size());
         outcome.text.append(written.document.head).append(tail);
     }
@@ -56,9 +63,11 @@ EnvSession::Outcome EnvSession::Save(const std::vector<HotkeyEntry>& rows,
 
     // env.bak keeps the file as it was before the run's first change.
     if (!backupTaken_ && outcome.text != old) {
+        step();
         if (!old.empty() && !WriteBackupFile(path_, old)) return outcome;
         backupTaken_ = true;
     }
+    step();
     if (!WriteEnvFile(path_, outcome.text)) return outcome;
     outcome.written = true;
     document_ = std::move(written.document);

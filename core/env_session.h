@@ -6,6 +6,7 @@
 // it stands at the moment of the save.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,8 +32,10 @@ public:
     // file gets Keyloom's own layout. Before this run's first save that
     // changes the file, the file is copied to env.bak; when that copy fails
     // the save fails. On success the written head becomes the one this run
-    // knows and origins follow the rows into it.
-    Outcome Save(const std::vector<HotkeyEntry>& rows, std::vector<RowOrigin>* origins);
+    // knows and origins follow the rows into it. progress, when given, is
+    // called between the steps and now and then inside a long one.
+    Outcome Save(const std::vector<HotkeyEntry>& rows, std::vector<RowOrigin>* origins,
+                 const std::function<void()>& progress = {});
 
 private:
     std::string path_;

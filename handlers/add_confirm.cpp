@@ -11,7 +11,6 @@
 #include "handlers/content_view.h"
 #include "handlers/delete_modify.h"
 #include "handlers/editing_texts.h"
-#include "handlers/env_state.h"
 #include "handlers/save_env_file.h"
 #include "platform/message_box.h"
 #include "window/control_names.h"
@@ -47,20 +46,20 @@ void OnConfirmClick() {
         // was deleted itself, and then the confirm only appends.
         const int opened = EditingRow.Row();
         if (opened != OpenedRow::kNone && opened < HotkeyRowCount()) {
-            verb = HotkeyRowOrigins.At(static_cast<std::size_t>(opened)).verb;
+            verb = HotkeyStore().OriginOf(static_cast<std::size_t>(opened)).verb;
             DeleteHotkeyRow(opened);
-            HotkeyRowOrigins.RowDeleted(static_cast<std::size_t>(opened));
             EditingRow.RowDeleted(opened);
         }
     }
-    AppendHotkeyRow();
-    HotkeyRowOrigins.RowAppended(verb);
+    AppendHotkeyRow(verb);
     const int target = HotkeyRowCount() - 1;
     SetHotkeyCell(target, 0, TrimSpaces(key));
     SetHotkeyCell(target, 1, TrimSpaces(command));
     // The edited hotkey now stands in the appended row.
     if (modify) EditingRow.Record(target);
-    SaveEnvFile();
+    // The window narrows right after the save, so the content box is not
+    // filled for nobody to see.
+    SaveEnvFile(PanelAfterSave::Hidden);
     SetMainWindowWidth(kPanelHiddenWidth);
     // The focus leaves the panel with it; a key press on the hidden confirm
     // button would add the same hotkey again.

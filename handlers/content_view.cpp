@@ -4,6 +4,7 @@
 #include "handlers/editing_texts.h"
 #include "platform/globals.h"
 #include "platform/message_box.h"
+#include "window/content_box.h"
 #include "window/control_names.h"
 #include "window/window_ops.h"
 
@@ -15,7 +16,7 @@ std::string EnvFileText() {
 }
 
 void FillContentBox() {
-    SetControlText(kContentBox, EnvFileText());
+    ShowSavedText(EnvFileText());
 }
 
 void ShowEnvContent() {

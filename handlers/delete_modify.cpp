@@ -5,7 +5,6 @@
 #include "core/editing_row.h"
 #include "handlers/content_view.h"
 #include "handlers/editing_texts.h"
-#include "handlers/env_state.h"
 #include "handlers/save_env_file.h"
 #include "platform/message_box.h"
 #include "window/control_names.h"
@@ -32,9 +31,9 @@ void OnDeleteClick() {
         return;
     }
     DeleteHotkeyRow(row);
-    HotkeyRowOrigins.RowDeleted(static_cast<std::size_t>(row));
     EditingRow.RowDeleted(row);
-    SaveEnvFile();
+    // The panel stays as it is; an open one shows the saved text.
+    SaveEnvFile(IsPanelShown(MainWindowWidth()) ? PanelAfterSave::Shown : PanelAfterSave::Hidden);
 }
 
 void OnModifyClick() {

@@ -3,6 +3,5 @@
 namespace keyloom {
 
 EnvSession EnvFileSession;
-RowOrigins HotkeyRowOrigins;
 
 }  // namespace keyloom

@@ -4,9 +4,6 @@
 
 #include <windows.h>
 
-#include <string>
-#include <vector>
-
 #include "core/count_caption.h"
 #include "core/env_text.h"
 #include "core/save_guard.h"
@@ -25,30 +22,20 @@ namespace {
 
 SaveGuard gSaveGuard;
 
-std::vector<HotkeyEntry> ReadRowsKeepingWindowAlive() {
-    const int count = HotkeyRowCount();
-    std::vector<HotkeyEntry> entries;
-    entries.reserve(count > 0 ? count : 0);
-    HotkeyCellReader cells;
-    for (int row = 0; row < count; ++row) {
-        entries.push_back(HotkeyEntry{cells.Cell(row, 0), cells.Cell(row, 1)});
-        // A long list takes a while; the window keeps painting meanwhile.
-        ProcessPendingMessages();
-    }
-    return entries;
-}
-
 }  // namespace
 
-void SaveEnvFile() {
+void SaveEnvFile(PanelAfterSave panel) {
     if (!gSaveGuard.Begin()) return;
     SetControlText(kContentBox, "");
+    // The window keeps painting while a long list is written.
+    MessagePacer pacer;
+    HotkeyRows& rows = HotkeyStore();
     const EnvSession::Outcome outcome =
-        EnvFileSession.Save(ReadRowsKeepingWindowAlive(), &HotkeyRowOrigins.All());
+        EnvFileSession.Save(rows.Entries(), &rows.Origins(), [&pacer] { pacer.Tick(); });
     // The box shows the text the save wrote, or failed to write.
-    ShowSavedText(outcome.text);
+    if (panel == PanelAfterSave::Shown) ShowSavedText(outcome.text);
     if (outcome.written) {
-        SetControlText(kCountLabel, CountCaption(static_cast<std::size_t>(HotkeyRowCount())));
+        SetControlText(kCountLabel, CountCaption(rows.Count()));
     } else {
         ShowMessageBox(kSaveFailedText, kSaveFailedTitle, kPlainStyle);
     }

@@ -4,13 +4,20 @@
 
 namespace keyloom {
 
-// Writes the rows to EnvFilePath, shows the composed text in 编辑框1 and,
-// when the write succeeds, the new count in 标签2.
-void SaveEnvFile();
+// Whether the edit panel is shown once the operation that saves is done:
+// only then is the saved text put into the content box 编辑框1, which lays
+// out every line it is given. A hidden panel's box is only emptied; opening
+// the panel fills it from the file.
+enum class PanelAfterSave { Hidden, Shown };
 
-// True while SaveEnvFile runs. The save processes pending messages after
-// each row, so clicks and a close can arrive in its middle: the editing
-// buttons do nothing then, and a close waits for the save to finish.
+// Writes the rows to the env file, shows the written text in 编辑框1 when
+// the panel will be shown and, when the write succeeds, the new count in
+// 标签2.
+void SaveEnvFile(PanelAfterSave panel);
+
+// True while SaveEnvFile runs. The save handles pending messages as it
+// goes, so clicks and a close can arrive in its middle: the editing buttons
+// do nothing then, and a close waits for the save to finish.
 bool IsSaveRunning();
 
 // The main window's close handler: destroys the window, or, while a save

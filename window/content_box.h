@@ -1,14 +1,13 @@
-// Shows a save's composed text in the content box 编辑框1.
+// The content box 编辑框1, which shows the env file's text.
 #pragma once
 
 #include <string_view>
 
 namespace keyloom {
 
-// Replaces the box's text. A long text goes in by slices of whole lines,
-// with pending messages handled between them: laying out many thousand
-// wrapped lines takes the box seconds, and the window keeps painting
-// meanwhile, as it does while the save reads the rows.
+// Replaces the box's whole text in one go: the box lays out the text once,
+// where pieces appended one after another would each make it walk the
+// lines already in it again.
 void ShowSavedText(std::string_view text);
 
 }  // namespace keyloom

@@ -12,13 +12,14 @@ using K = ControlKind;
 
 // Styles by kind. Labels: one line, left, vertically centred, "&" shown as
 // is. The list shows its selection only while it has the focus (no
-// LVS_SHOWSELALWAYS).
+// LVS_SHOWSELALWAYS). Its rows live in the program's memory and it asks for
+// the cells it paints (owner data), so any number of rows costs the same.
 constexpr DWORD kLabel = SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX;
 constexpr DWORD kButton = BS_PUSHBUTTON | BS_CENTER | BS_VCENTER | WS_TABSTOP;
 constexpr DWORD kGroup = BS_GROUPBOX;
 constexpr DWORD kLineEdit = ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP;
 constexpr DWORD kMemo = ES_LEFT | ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP;
-constexpr DWORD kList = LVS_REPORT | LVS_SINGLESEL | WS_TABSTOP;
+constexpr DWORD kList = LVS_REPORT | LVS_SINGLESEL | LVS_OWNERDATA | WS_TABSTOP;
 constexpr DWORD kSunken = WS_EX_CLIENTEDGE;
 // Tab walks into the controls inside a group box.
 constexpr DWORD kNested = WS_EX_CONTROLPARENT;

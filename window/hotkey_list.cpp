@@ -1,11 +1,9 @@
 #include "window/hotkey_list.h"
 
-#include <windows.h>
+#include <algorithm>
+#include <cstring>
 
-#include <commctrl.h>
-
-#include <vector>
-
+#include "core/text_rules.h"
 #include "window/control_names.h"
 #include "window/window_ops.h"
 
@@ -13,48 +11,126 @@ namespace keyloom {
 
 namespace {
 
+HotkeyRows gRows;
+
 HWND HotkeyList() {
     return ControlWindow(kHotkeyList);
 }
 
-}  // namespace
-
-int HotkeyRowCount() {
-    HWND list = HotkeyList();
-    return list ? static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)) : 0;
+bool IsRow(int row) {
+    return row >= 0 && static_cast<std::size_t>(row) < gRows.Count();
 }
 
-int AppendHotkeyRow() {
+// Tells the list the new row count, keeping its selection and scrolled
+// place; it repaints what it shows.
+void UpdateRowCount(HWND list) {
+    SendMessageA(list, LVM_SETITEMCOUNT, gRows.Count(), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+    InvalidateRect(list, nullptr, FALSE);
+}
+
+// Copies as much of text as fits into the list's buffer, ending at a
+// character start so a double-byte character is never cut in two.
+void CopyCellText(std::string_view text, char* buffer, int capacity) {
+    if (buffer == nullptr || capacity <= 0) return;
+    std::size_t length = std::min(text.size(), static_cast<std::size_t>(capacity - 1));
+    while (length > 0 && !IsCharStart(text, length)) --length;
+    std::memcpy(buffer, text.data(), length);
+    buffer[length] = '\0';
+}
+
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// ASCII letters compare without case, as the list's own search does.
+bool KeyBeginsWith(std::string_view key, std::string_view prefix) {
+    if (key.size() < prefix.size()) return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if (AsciiLower(key[i]) != AsciiLower(prefix[i])) return false;
+    }
+    return true;
+}
+
+// The typed letters of a find request: bytes as they are from an ANSI
+// request; from a wide one (Wine sends that whatever the parent asked
+// for) only when every character is ASCII, which needs no code page.
+bool TypedPrefix(const NMHDR& header, std::string* prefix) {
+    if (header.code == LVN_ODFINDITEMA) {
+        const auto& find = reinterpret_cast<const NMLVFINDITEMA&>(header);
+        if (find.lvfi.psz == nullptr) return false;
+        prefix->assign(find.lvfi.psz);
+        return true;
+    }
+    const auto& find = reinterpret_cast<const NMLVFINDITEMW&>(header);
+    if (find.lvfi.psz == nullptr) return false;
+    prefix->clear();
+    for (const wchar_t* c = find.lvfi.psz; *c != L'\0'; ++c) {
+        if (*c >= 0x80) return false;
+        prefix->push_back(static_cast<char>(*c));
+    }
+    return true;
+}
+
+// The list's type-ahead: the first row from the start row on (around to
+// the top when asked) whose key begins with the typed letters, or -1.
+LRESULT FindRowByTypedKey(const NMHDR& header) {
+    // Both request forms start alike up to the string they point to.
+    const auto& find = reinterpret_cast<const NMLVFINDITEMA&>(header);
+    std::string prefix;
+    if ((find.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) == 0 || !TypedPrefix(header, &prefix)) {
+        return -1;
+    }
+    const int count = HotkeyRowCount();
+    const int start = find.iStart >= 0 && find.iStart < count ? find.iStart : 0;
+    for (int i = 0; i < count; ++i) {
+        const int row = (start + i) % count;
+        if (row < start && (find.lvfi.flags & LVFI_WRAP) == 0) break;
+        if (KeyBeginsWith(gRows.At(static_cast<std::size_t>(row)).key, prefix)) return row;
+    }
+    return -1;
+}
+
+}  // namespace
+
+HotkeyRows& HotkeyStore() {
+    return gRows;
+}
+
+void LoadHotkeyRows(std::vector<HotkeyEntry> entries, std::vector<RowOrigin> origins) {
+    gRows.Reset(std::move(entries), std::move(origins));
     HWND list = HotkeyList();
-    if (!list) return -1;
-    char empty[] = "";
-    LVITEMA item = {};
-    item.mask = LVIF_TEXT;
-    item.iItem = HotkeyRowCount();
-    item.pszText = empty;
-    return static_cast<int>(
-        SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    if (!list) return;
+    SendMessageA(list, LVM_SETITEMCOUNT, gRows.Count(), 0);
+    InvalidateRect(list, nullptr, TRUE);
+}
+
+int HotkeyRowCount() {
+    return static_cast<int>(gRows.Count());
+}
+
+int AppendHotkeyRow(HotkeyVerb verb) {
+    const int row = static_cast<int>(gRows.Append(verb));
+    if (HWND list = HotkeyList()) UpdateRowCount(list);
+    return row;
 }
 
 std::string HotkeyCell(int row, int column) {
-    if (row >= HotkeyRowCount()) return {};
-    return HotkeyCellReader().Cell(row, column);
+    if (!IsRow(row) || column < 0 || column > 1) return {};
+    const HotkeyEntry& entry = gRows.At(static_cast<std::size_t>(row));
+    return column == 0 ? entry.key : entry.command;
 }
 
 void SetHotkeyCell(int row, int column, std::string_view text) {
-    HWND list = HotkeyList();
-    if (!list) return;
-    std::string copy(text);
-    LVITEMA item = {};
-    item.iSubItem = column;
-    item.pszText = copy.data();
-    SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+    if (!gRows.SetCell(static_cast<std::size_t>(row), column, text)) return;
+    if (HWND list = HotkeyList()) SendMessageA(list, LVM_REDRAWITEMS, row, row);
 }
 
 void DeleteHotkeyRow(int row) {
-    HWND list = HotkeyList();
-    if (!list || row < 0 || row >= HotkeyRowCount()) return;
-    SendMessageA(list, LVM_DELETEITEM, row, 0);
+    if (!IsRow(row)) return;
+    gRows.Delete(static_cast<std::size_t>(row));
+    // The list moves the selection and focus of the rows after it up, as it
+    // does for rows of its own.
+    if (HWND list = HotkeyList()) SendMessageA(list, LVM_DELETEITEM, row, 0);
 }
 
 int SelectedHotkeyRow() {
@@ -64,26 +140,21 @@ int SelectedHotkeyRow() {
         SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
-HotkeyCellReader::HotkeyCellReader() : list_(HotkeyList()), buffer_(256) {}
-
-std::string HotkeyCellReader::Cell(int row, int column) {
-    if (list_ == nullptr || row < 0) return std::string();
-    // The list copies at most the buffer's size less one, and a cut may stop
-    // before a double-byte character that does not fit: a text that comes
-    // within two bytes of the end may be longer, so grow and ask again.
-    for (;;) {
-        buffer_[0] = '\0';
-        LVITEMA item = {};
-        item.iSubItem = column;
-        item.pszText = buffer_.data();
-        item.cchTextMax = static_cast<int>(buffer_.size());
-        const LRESULT length =
-            SendMessageA(list_, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-        if (length < static_cast<LRESULT>(buffer_.size()) - 2 || buffer_.size() >= (1u << 24)) {
-            return std::string(buffer_.data(), length > 0 ? static_cast<std::size_t>(length) : 0);
+bool AnswerHotkeyListNotification(const NMHDR& header, LRESULT* result) {
+    if (header.hwndFrom == nullptr || header.hwndFrom != HotkeyList()) return false;
+    if (header.code == LVN_GETDISPINFOA) {
+        auto& item = reinterpret_cast<NMLVDISPINFOA&>(const_cast<NMHDR&>(header)).item;
+        if ((item.mask & LVIF_TEXT) != 0) {
+            CopyCellText(HotkeyCell(item.iItem, item.iSubItem), item.pszText, item.cchTextMax);
         }
-        buffer_.resize(buffer_.size() * 2);
+        *result = 0;
+        return true;
     }
+    if (header.code == LVN_ODFINDITEMA || header.code == LVN_ODFINDITEMW) {
+        *result = FindRowByTypedKey(header);
+        return true;
+    }
+    return false;
 }
 
 }  // namespace keyloom

@@ -1,41 +1,44 @@
-// The rows of the hotkey list 超级列表框1: column 0 the key, column 1 the
-// command. The rows are the only in-memory copy of the hotkeys.
+// The hotkey list 超级列表框1: column 0 the key, column 1 the command. The
+// rows live in the program's memory (HotkeyStore); the list is an
+// owner-data list view that asks for the cells it paints, so no operation
+// here costs a message per row.
 #pragma once
 
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/hotkey_rows.h"
+
 namespace keyloom {
 
+// The rows the list shows.
+HotkeyRows& HotkeyStore();
+
+// Replaces all rows, as loaded from the env file.
+void LoadHotkeyRows(std::vector<HotkeyEntry> entries, std::vector<RowOrigin> origins);
+
 int HotkeyRowCount();
-// Adds an empty row after the last one; returns its index.
-int AppendHotkeyRow();
-// The cell's whole text, of any length; empty for an empty cell.
+// Adds an empty row after the last one, to be written with verb; returns
+// its index. The selection and the scrolled place stay.
+int AppendHotkeyRow(HotkeyVerb verb = HotkeyVerb::Alias);
+// The cell's whole text, of any length; empty for an empty cell or one
+// outside the list.
 std::string HotkeyCell(int row, int column);
 void SetHotkeyCell(int row, int column, std::string_view text);
-// Removes the row; the rows after it move up. An index outside the list
-// removes nothing.
+// Removes the row; the rows after it move up with their selection. An
+// index outside the list removes nothing.
 void DeleteHotkeyRow(int row);
 // The first selected row, or -1.
 int SelectedHotkeyRow();
 
-// Reads cells one message each into one reused buffer: a save reads every
-// cell of a list that may hold 100,000 rows, and each message costs real
-// time. HotkeyCell reads through one of these too.
-class HotkeyCellReader {
-public:
-    HotkeyCellReader();
-
-    // The cell's whole text; empty for an empty cell, a row outside the
-    // list, or no list.
-    std::string Cell(int row, int column);
-
-private:
-    HWND list_;
-    std::vector<char> buffer_;
-};
+// The list's questions to its parent: the text of a cell it paints, and
+// the row whose key begins with what the user typed. True when handled;
+// *result is what the parent returns.
+bool AnswerHotkeyListNotification(const NMHDR& header, LRESULT* result);
 
 }  // namespace keyloom

@@ -7,6 +7,7 @@
 #include "window/app_cursor.h"
 #include "window/control_factory.h"
 #include "window/fonts.h"
+#include "window/hotkey_list.h"
 #include "window/hyperlink.h"
 #include "window/logo_picture.h"
 #include "window/window_ops.h"
@@ -75,6 +76,13 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_TIMER:
             OnTimer(wParam);
             return 0;
+        case WM_NOTIFY: {
+            LRESULT result = 0;
+            if (AnswerHotkeyListNotification(*reinterpret_cast<const NMHDR*>(lParam), &result)) {
+                return result;
+            }
+            break;
+        }
         case WM_CTLCOLORSTATIC:
             return OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         case WM_CLOSE:

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "core/env_session.h"
-#include "core/row_origins.h"
+#include "core/hotkey_rows.h"
 #include "tests/core/env_shapes.h"
 #include "tests/core/scratch_folder.h"
 
@@ -33,34 +33,37 @@ using Lines = std::vector<std::string>;
 // origins, changed as the editing buttons change them, and saved.
 class KeyloomRun {
 public:
-    explicit KeyloomRun(const std::string& path) { session_.Open(path, &rows_, &origins_.All()); }
+    explicit KeyloomRun(const std::string& path) {
+        Entries entries;
+        std::vector<RowOrigin> origins;
+        session_.Open(path, &entries, &origins);
+        rows_.Reset(std::move(entries), std::move(origins));
+    }
 
-    const Entries& Rows() const { return rows_; }
+    const Entries& Rows() const { return rows_.Entries(); }
 
     bool Delete(std::size_t row) {
-        rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(row));
-        origins_.RowDeleted(row);
+        rows_.Delete(row);
         return Save();
     }
     bool Modify(std::size_t row, const HotkeyEntry& entry) {
-        const HotkeyVerb verb = origins_.At(row).verb;
-        rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(row));
-        origins_.RowDeleted(row);
-        rows_.push_back(entry);
-        origins_.RowAppended(verb);
-        return Save();
+        const HotkeyVerb verb = rows_.OriginOf(row).verb;
+        rows_.Delete(row);
+        return Append(entry, verb);
     }
-    bool Add(const HotkeyEntry& entry) {
-        rows_.push_back(entry);
-        origins_.RowAppended(HotkeyVerb::Alias);
-        return Save();
-    }
-    bool Save() { return session_.Save(rows_, &origins_.All()).written; }
+    bool Add(const HotkeyEntry& entry) { return Append(entry, HotkeyVerb::Alias); }
+    bool Save() { return session_.Save(rows_.Entries(), &rows_.Origins()).written; }
 
 private:
+    bool Append(const HotkeyEntry& entry, HotkeyVerb verb) {
+        const std::size_t row = rows_.Append(verb);
+        rows_.SetCell(row, 0, entry.key);
+        rows_.SetCell(row, 1, entry.command);
+        return Save();
+    }
+
     EnvSession session_;
-    Entries rows_;
-    RowOrigins origins_;
+    HotkeyRows rows_;
 };
 
 void PrintTo(const HotkeyEntry& entry, std::ostream* out) {
