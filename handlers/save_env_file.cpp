@@ -26,13 +26,13 @@ SaveGuard gSaveGuard;
 
 void SaveEnvFile(PanelAfterSave panel) {
     if (!gSaveGuard.Begin()) return;
-    SetControlText(kContentBox, "");
     // The window keeps painting while a long list is written.
     MessagePacer pacer;
     HotkeyRows& rows = HotkeyStore();
     const EnvSession::Outcome outcome =
         EnvFileSession.Save(rows.Entries(), &rows.Origins(), [&pacer] { pacer.Tick(); });
-    // The box shows the text the save wrote, or failed to write.
+    // A shown panel's box shows the text the save wrote, or failed to
+    // write; a hidden one's is left alone until the panel opens again.
     if (panel == PanelAfterSave::Shown) ShowSavedText(outcome.text);
     if (outcome.written) {
         SetControlText(kCountLabel, CountCaption(rows.Count()));

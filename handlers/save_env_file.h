@@ -6,8 +6,9 @@ namespace keyloom {
 
 // Whether the edit panel is shown once the operation that saves is done:
 // only then is the saved text put into the content box 编辑框1, which lays
-// out every line it is given. A hidden panel's box is only emptied; opening
-// the panel fills it from the file.
+// out every line it is given (and frees every line when emptied). A hidden
+// panel's box is left as it is: nobody sees it, and opening the panel
+// empties it and fills it from the file.
 enum class PanelAfterSave { Hidden, Shown };
 
 // Writes the rows to the env file, shows the written text in 编辑框1 when

@@ -2,7 +2,7 @@
 # The editing benchmark under Wine: the start-up load and a confirm in add
 # mode on 10,000 and 100,000 rows, each against its floor. Prints figures,
 # never pass or fail. Arguments go to the program: [runs [rows]].
-# KEYLOOM_BENCH_PRESETS chooses the builds (default win64; "win32 win64").
+# KEYLOOM_BENCH_PRESETS chooses the builds (default both, "win64 win32").
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 if [ -z "${KEYLOOM_IN_XVFB:-}" ]; then
@@ -11,7 +11,7 @@ if [ -z "${KEYLOOM_IN_XVFB:-}" ]; then
 fi
 source scripts/wine-env.sh
 scripts/wine-prefix.sh
-for preset in ${KEYLOOM_BENCH_PRESETS:-win64}; do
+for preset in ${KEYLOOM_BENCH_PRESETS:-win64 win32}; do
     [ -f "build/$preset/build.ninja" ] || cmake --preset "$preset" >/dev/null
     log="build/$preset/editing-bench.log"
     if ! cmake --build "build/$preset" --target editing_bench >"$log" 2>&1; then

@@ -1,9 +1,12 @@
 #!/bin/bash
-# Start-up benchmark under Wine (figures, never pass or fail): time from
-# process creation until keyloom.exe shows all rows of a 10,000-hotkey env,
-# against a minimal program showing one empty window (the floor) and Wine's
-# notepad opening the same env; median of several runs, peak memory, and
-# the size of keyloom.exe for each architecture.
+# Start-up benchmark under Wine (figures, never pass or fail), for each
+# architecture, runs interleaved, medians:
+# - 10,000 and 100,000 hotkeys: time from process creation until
+#   keyloom.exe shows all rows, against the floor (a bare window whose list
+#   view holds the same rows, floor_window.exe) and, at 10,000, Wine's
+#   notepad opening the same env; peak working sets;
+# - a 20 MB env: the window shown, one hotkey added (click of 按钮_确认 to
+#   the file written and the program idle), and the exit after Esc.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root="$(pwd)"
@@ -11,13 +14,28 @@ if [ -z "${KEYLOOM_IN_XVFB:-}" ]; then
     export KEYLOOM_IN_XVFB=1
     exec scripts/with-xvfb.sh "$0" "$@"
 fi
-runs="${KEYLOOM_BENCH_RUNS:-7}"
-rows=10000
+runs="${KEYLOOM_BENCH_RUNS:-5}"
+big_runs="${KEYLOOM_BENCH_BIG_RUNS:-3}"
 scripts/wine-prefix.sh
 source scripts/wine-env.sh
 export LC_ALL=zh_CN.UTF-8
 
 median() { sort -n | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
+
+# An env of the kind users keep: comments, settings, funckey and alias lines,
+# Allegro's preferences section.
+make_env() {  # make_env ROWS FILE [COMMAND]
+    awk -v rows="$1" -v command="${3:-zoom fit; pick 1.0 2.0}" 'BEGIN {
+        printf "# Allegro user env\r\nsource $TELENV\r\nset autosave_time = 15\r\n\r\n"
+        for (i = 1; i <= rows; i++) {
+            if (i % 10 == 0) printf "funckey k%d zoom in %d\r\n", i, i
+            else printf "alias K%d %s %d\r\n", i, command, i
+        }
+        printf "\r\n### User Preferences section\r\n### This section is computer generated.\r\n"
+        printf "set psmpath = . symbols D:/PCB/lib/symbols\r\nset padpath = . D:/PCB/lib/pads\r\n"
+    }' >"$2"
+}
 
 for arch in win64 win32; do
     cmake --preset "$arch" >/dev/null
@@ -26,30 +44,52 @@ for arch in win64 win32; do
     rm -rf "$work"
     mkdir -p "$work"
     cp "build/$arch/keyloom.exe" "build/$arch/floor_window.exe" "build/$arch/startup_timer.exe" "$work/"
-    {
-        printf 'source $TELENV\r\n\r\n\r\n'
-        for i in $(seq 1 $rows); do printf 'alias K%d zoom fit %d\r\n' "$i" "$i"; done
-        printf '\r\n### User Preferences section\r\nset pcb_cursor = infinite\r\n'
-    } >"$work/env"
     cd "$work"
-    wine startup_timer.exe floor floor_window.exe >/dev/null 2>&1 || true  # warm Wine up
+    wine startup_timer.exe list 0 floor_window.exe >/dev/null 2>&1 || true  # warm Wine up
     echo "$arch: keyloom.exe $(stat -c %s keyloom.exe) bytes"
-    for what in floor keyloom notepad; do
-        : >"times-$what"
-        : >"memory-$what"
+    for rows in 10000 100000; do
+        make_env "$rows" env
+        kinds="floor keyloom"
+        [ "$rows" -eq 10000 ] && kinds="floor keyloom notepad"
+        for what in $kinds; do : >"times-$what"; : >"memory-$what"; done
         for _ in $(seq "$runs"); do
-            case $what in
-                floor) out="$(wine startup_timer.exe floor floor_window.exe 2>/dev/null)" ;;
-                keyloom) out="$(wine startup_timer.exe keyloom $rows keyloom.exe 2>/dev/null)" ;;
-                # Notepad puts the whole file into its edit box in one go, so
-                # any text there means it has been read and shown.
-                notepad) out="$(wine startup_timer.exe notepad 1 notepad.exe env 2>/dev/null)" ;;
-            esac
-            echo "${out%% *}" | tr -d '\r' >>"times-$what"
-            echo "${out##* }" | tr -d '\r' >>"memory-$what"
+            for what in $kinds; do
+                case $what in
+                    floor) out="$(wine startup_timer.exe list $rows floor_window.exe env 2>/dev/null)" ;;
+                    keyloom) out="$(wine startup_timer.exe list $rows keyloom.exe 2>/dev/null)" ;;
+                    # Notepad puts the whole file into its edit box in one go,
+                    # so any text there means it has been read and shown.
+                    notepad) out="$(wine startup_timer.exe notepad 1 notepad.exe env 2>/dev/null)" ;;
+                esac
+                set -- $out
+                echo "$1" >>"times-$what"
+                echo "$2" >>"memory-$what"
+            done
         done
-        printf '  %-8s median %8s ms   peak working set %7s KiB   (%s runs)\n' "$what" \
-            "$(median <"times-$what")" "$(median <"memory-$what")" "$runs"
+        for what in $kinds; do
+            printf '  %6d rows  %-8s median %8s ms   peak working set %8s KiB\n' "$rows" "$what" \
+                "$(median <"times-$what")" "$(median <"memory-$what")"
+        done
+        floor="$(median <times-floor)"
+        keyloom="$(median <times-keyloom)"
+        printf '  %6d rows  keyloom / floor = %sx, memory %sx' "$rows" "$(ratio "$keyloom" "$floor")" \
+            "$(ratio "$(median <memory-keyloom)" "$(median <memory-floor)")"
+        if [ "$rows" -eq 10000 ]; then
+            printf ', keyloom / notepad = %sx' "$(ratio "$keyloom" "$(median <times-notepad)")"
+        fi
+        echo
     done
+    make_env 620000 env.big "zoom fit"
+    echo "  20 MB env: $(stat -c %s env.big) bytes"
+    : >big-shown; : >big-add; : >big-exit; : >big-memory
+    for _ in $(seq "$big_runs"); do
+        cp env.big env
+        rm -f env.bak
+        set -- $(wine startup_timer.exe keyloom 620000 keyloom.exe 2>/dev/null)
+        echo "$1" >>big-shown; echo "$2" >>big-add; echo "$3" >>big-exit; echo "$4" >>big-memory
+        grep -q "^alias CF12 zoom world" env || echo "  (the add did not reach the file)"
+    done
+    printf '  20 MB env: window shown %s ms, one add saved %s ms, exit after Esc %s ms, peak working set %s KiB\n' \
+        "$(median <big-shown)" "$(median <big-add)" "$(median <big-exit)" "$(median <big-memory)"
     cd "$root"
 done

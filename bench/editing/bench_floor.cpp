@@ -50,23 +50,6 @@ void BareList::InsertRows(const std::vector<HotkeyEntry>& rows, bool redraw) {
     UpdateWindow(frame_);
 }
 
-std::size_t ReadEveryCell(HWND list) {
-    char buffer[1024];
-    std::size_t total = 0;
-    const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-    for (int row = 0; row < count; ++row) {
-        for (int column = 0; column < 2; ++column) {
-            LVITEMA item = {};
-            item.iSubItem = column;
-            item.pszText = buffer;
-            item.cchTextMax = sizeof buffer;
-            total += static_cast<std::size_t>(
-                SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item)));
-        }
-    }
-    return total;
-}
-
 bool WriteInOneCall(const std::string& path, std::string_view bytes) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);

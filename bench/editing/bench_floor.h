@@ -33,10 +33,6 @@ private:
     HWND list_ = nullptr;
 };
 
-// Reads every cell of a list, as a save must, and returns the byte count
-// read (so the reads cannot be left out).
-std::size_t ReadEveryCell(HWND list);
-
 // Writes the bytes to the file in one call; false on failure.
 bool WriteInOneCall(const std::string& path, std::string_view bytes);
 

@@ -1,9 +1,11 @@
 // Times one start of a program: from process creation until its window is
 // shown with its content, then reads its peak memory, closes it and prints
 // "<milliseconds> <peak working set KiB>".
-//   startup_timer keyloom <rows> keyloom.exe
-//   startup_timer floor floor_window.exe
-//   startup_timer notepad <chars> notepad.exe env
+//   startup_timer list <rows> <program> [arguments]   (its list view holds the rows)
+//   startup_timer notepad <chars> notepad.exe env     (its edit box holds the text)
+// With "keyloom" in place of "list" it also adds one hotkey through the
+// edit panel and closes the window with Esc, and prints
+// "<shown ms> <add ms> <exit ms> <peak working set KiB>".
 #include <windows.h>
 
 #include <commctrl.h>
@@ -15,6 +17,12 @@
 #include <string>
 
 namespace {
+
+// Control ids follow the control table: 1000 plus the row.
+constexpr int kKeyBoxId = 1006;
+constexpr int kCommandBoxId = 1005;
+constexpr int kConfirmButtonId = 1009;
+constexpr int kPanelGroupId = 1012;
 
 struct Search {
     DWORD processId;
@@ -32,32 +40,56 @@ BOOL CALLBACK FindVisibleTopLevel(HWND window, LPARAM parameter) {
     return TRUE;
 }
 
+double Since(const LARGE_INTEGER& begin) {
+    LARGE_INTEGER now, frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(now.QuadPart - begin.QuadPart) /
+           static_cast<double>(frequency.QuadPart);
+}
+
 // True once the program's window shows everything it should.
-bool Ready(const char* kind, long expected, HWND window) {
-    if (std::strcmp(kind, "floor") == 0) return true;
-    if (std::strcmp(kind, "keyloom") == 0) {
-        // 超级列表框1 is control id 1019 (its row in the control table).
-        HWND list = GetDlgItem(window, 1019);
-        return list && SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) >= expected;
+bool Ready(bool list, long expected, HWND window) {
+    if (list) {
+        HWND view = FindWindowExA(window, nullptr, WC_LISTVIEWA, nullptr);
+        return view && SendMessageA(view, LVM_GETITEMCOUNT, 0, 0) >= expected;
     }
     HWND edit = FindWindowExA(window, nullptr, "Edit", nullptr);
     return edit && SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0) >= expected;
 }
 
+// One hotkey added as a user would with the panel open: the panel shown,
+// key and command typed, 按钮_确认 clicked; done when the save has written
+// the file and the program waits for input again.
+void AddOneHotkey(HWND window, HANDLE process) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    SetWindowPos(window, nullptr, 0, 0, 474, rect.bottom - rect.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    HWND panel = GetDlgItem(window, kPanelGroupId);
+    SendMessageA(GetDlgItem(panel, kKeyBoxId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("CF12"));
+    SendMessageA(GetDlgItem(panel, kCommandBoxId), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>("zoom world"));
+    WaitForInputIdle(process, 30000);
+    LARGE_INTEGER begin;
+    QueryPerformanceCounter(&begin);
+    SendMessageA(GetDlgItem(panel, kConfirmButtonId), BM_CLICK, 0, 0);
+    WaitForInputIdle(process, 30000);
+    std::printf("%.1f ", Since(begin));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) return 2;
-    const char* kind = argv[1];
-    bool counted = std::strcmp(kind, "floor") != 0;
-    long expected = counted ? std::atol(argv[2]) : 0;
-    int first = counted ? 3 : 2;
+    if (argc < 4) return 2;
+    const bool keyloom = std::strcmp(argv[1], "keyloom") == 0;
+    const bool list = keyloom || std::strcmp(argv[1], "list") == 0;
+    const long expected = std::atol(argv[2]);
     std::string commandLine;
-    for (int i = first; i < argc; ++i) commandLine += std::string(i > first ? " " : "") + argv[i];
+    for (int i = 3; i < argc; ++i) commandLine += std::string(i > 3 ? " " : "") + argv[i];
     STARTUPINFOA startup = {sizeof startup};
     PROCESS_INFORMATION process = {};
-    LARGE_INTEGER frequency, begin, now;
-    QueryPerformanceFrequency(&frequency);
+    LARGE_INTEGER begin;
     QueryPerformanceCounter(&begin);
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
@@ -67,21 +99,27 @@ int main(int argc, char** argv) {
     for (;;) {
         search.found = nullptr;
         EnumWindows(FindVisibleTopLevel, reinterpret_cast<LPARAM>(&search));
-        if (search.found && Ready(kind, expected, search.found)) break;
-        QueryPerformanceCounter(&now);
-        if (now.QuadPart - begin.QuadPart > frequency.QuadPart * 120) return 4;
+        if (search.found && Ready(list, expected, search.found)) break;
+        if (Since(begin) > 120000) return 4;
         Sleep(1);
     }
-    QueryPerformanceCounter(&now);
-    double milliseconds = 1000.0 * (now.QuadPart - begin.QuadPart) / frequency.QuadPart;
+    std::printf("%.1f ", Since(begin));
+    if (keyloom) AddOneHotkey(search.found, process.hProcess);
     PROCESS_MEMORY_COUNTERS memory = {};
     memory.cb = sizeof memory;
     GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory);
-    PostMessageA(search.found, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(process.hProcess, 30000) != WAIT_OBJECT_0) {
+    // Esc, as a user closes it; the window's own key handling takes it.
+    LARGE_INTEGER closing;
+    QueryPerformanceCounter(&closing);
+    if (keyloom) {
+        PostMessageA(search.found, WM_KEYDOWN, VK_ESCAPE, 1);
+    } else {
+        PostMessageA(search.found, WM_CLOSE, 0, 0);
+    }
+    if (WaitForSingleObject(process.hProcess, 120000) != WAIT_OBJECT_0) {
         TerminateProcess(process.hProcess, 1);
     }
-    std::printf("%.1f %llu\n", milliseconds,
-                static_cast<unsigned long long>(memory.PeakWorkingSetSize / 1024));
+    if (keyloom) std::printf("%.1f ", Since(closing));
+    std::printf("%llu\n", static_cast<unsigned long long>(memory.PeakWorkingSetSize / 1024));
     return 0;
 }

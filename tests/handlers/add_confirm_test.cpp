@@ -112,8 +112,9 @@ TEST_F(ConfirmTest, AddModeTrimsKeyAndCommandAndNarrowsTheWindow) {
     const Rows expected = Without(FiveRows(), {}, {{"F7", "zoom  in"}});
     EXPECT_EQ(ListRows(), expected);
     EXPECT_EQ(EnvBytes(), ComposeEnvText(expected));
-    // The window narrows right after the save: the box is emptied, not filled.
-    EXPECT_EQ(Text("编辑框1"), "");
+    // The window narrows right after the save: the hidden box keeps what
+    // the Add click put there.
+    EXPECT_EQ(Text("编辑框1"), originalEnv_);
     EXPECT_EQ(Text("标签2"), "6个");
     EXPECT_EQ(Width(), 266);
     // Captions, mode and boxes stay as they were.

@@ -33,7 +33,7 @@ TEST_F(DeleteTest, RemovesTheSelectedRowAndWritesTheFile) {
     const Rows expected = Without(FiveRows(), {2});
     EXPECT_EQ(ListRows(), expected);
     EXPECT_EQ(EnvBytes(), ComposeEnvText(expected));
-    // The panel is hidden: its box is only emptied, not filled.
+    // The panel is hidden: its box is not filled.
     EXPECT_EQ(Text("编辑框1"), "");
     EXPECT_EQ(Text("标签2"), "4个");
     // The panel stays hidden.
