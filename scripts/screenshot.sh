@@ -40,15 +40,17 @@ cd "$run"
 wine explorer "/desktop=$desktop,${desk_w}x${desk_h}" keyloom.exe >/dev/null 2>&1 &
 program=$!
 trap 'kill $program 2>/dev/null || true' EXIT
-wine explorer "/desktop=$desktop,${desk_w}x${desk_h}" keyloom_poke.exe wait || true
-sleep 2
+# The desktop must exist before a second explorer joins it: two explorers
+# that both make it can leave the second waiting for ever.
 xid=""
-for _ in $(seq 100); do
+for _ in $(seq 300); do
     xid="$(xdotool search --name "$desktop" 2>/dev/null | head -n 1 || true)"
     [ -n "$xid" ] && break
     sleep 0.1
 done
 [ -n "$xid" ] || { echo "screenshot.sh: no Wine desktop window" >&2; exit 1; }
+timeout 60 wine explorer "/desktop=$desktop,${desk_w}x${desk_h}" keyloom_poke.exe wait || true
+sleep 2
 
 shot() {  # shot WIDTH FILE: the window's outer rectangle
     import -window "$xid" "$run/desktop.png"
@@ -62,10 +64,10 @@ if [ "$mode" = run ]; then
 else
     shot 266 "$root/docs/keyloom-narrow.png"
     # 按钮_添加 (control id 1016) opens the edit panel as a user would.
-    wine explorer "/desktop=$desktop,${desk_w}x${desk_h}" keyloom_poke.exe click 1016 || true
+    timeout 60 wine explorer "/desktop=$desktop,${desk_w}x${desk_h}" keyloom_poke.exe click 1016 || true
     sleep 2
     shot 474 "$root/docs/keyloom-wide.png"
 fi
-wine explorer "/desktop=$desktop,${desk_w}x${desk_h}" keyloom_poke.exe close || true
-wait "$program" 2>/dev/null || true
+timeout 60 wine explorer "/desktop=$desktop,${desk_w}x${desk_h}" keyloom_poke.exe close || true
+timeout 60 tail --pid="$program" -f /dev/null || true
 trap - EXIT
