@@ -105,17 +105,18 @@ EnvDocument ReadEnvDocument(std::string_view text) {
 
 void DocumentHotkeys(const EnvDocument& document, std::vector<HotkeyEntry>* entries,
                      std::vector<RowOrigin>* origins) {
-    entries->clear();
+    if (entries) entries->clear();
     origins->clear();
     const std::string_view head = document.head;
     for (std::size_t i = 0; i < document.lines.size(); ++i) {
         const EnvLine& line = document.lines[i];
         if (!line.hotkey) continue;
+        origins->push_back({i, line.verb});
+        if (!entries) continue;
         HotkeyEntry entry;
         HotkeyVerb verb;
         ReadHotkeyLine(head.substr(line.span.begin, line.span.length), &verb, &entry);
         entries->push_back(std::move(entry));
-        origins->push_back({i, line.verb});
     }
 }
 

@@ -44,7 +44,8 @@ struct RowOrigin {
 // The document of a file's text (its bytes up to the first zero byte).
 EnvDocument ReadEnvDocument(std::string_view text);
 
-// The document's hotkeys in file order, each with its origin.
+// The document's hotkeys in file order, each with its origin; entries may
+// be null when only the origins are wanted.
 void DocumentHotkeys(const EnvDocument& document, std::vector<HotkeyEntry>* entries,
                      std::vector<RowOrigin>* origins);
 

@@ -44,8 +44,7 @@ EnvSession::Outcome EnvSession::Save(const std::vector<HotkeyEntry>& rows,
     if (old.empty() && document_.head.empty()) {
         outcome.text = ComposeEnvText(rows);
         written.document = ReadEnvDocument(outcome.text);
-        std::vector<HotkeyEntry> entries;
-        DocumentHotkeys(written.document, &entries, &written.origins);
+        DocumentHotkeys(written.document, nullptr, &written.origins);
         written.origins.resize(rows.size());
     } else {
         // What would be written had the file stayed as this run knows it

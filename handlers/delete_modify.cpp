@@ -33,7 +33,7 @@ void OnDeleteClick() {
     DeleteHotkeyRow(row);
     EditingRow.RowDeleted(row);
     // The panel stays as it is; an open one shows the saved text.
-    SaveEnvFile(IsPanelShown(MainWindowWidth()) ? PanelAfterSave::Shown : PanelAfterSave::Hidden);
+    SaveEnvFile(IsEditPanelShown() ? PanelAfterSave::Shown : PanelAfterSave::Hidden);
 }
 
 void OnModifyClick() {

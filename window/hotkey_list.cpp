@@ -145,7 +145,13 @@ bool AnswerHotkeyListNotification(const NMHDR& header, LRESULT* result) {
     if (header.code == LVN_GETDISPINFOA) {
         auto& item = reinterpret_cast<NMLVDISPINFOA&>(const_cast<NMHDR&>(header)).item;
         if ((item.mask & LVIF_TEXT) != 0) {
-            CopyCellText(HotkeyCell(item.iItem, item.iSubItem), item.pszText, item.cchTextMax);
+            std::string_view text;
+            if (IsRow(item.iItem)) {
+                const HotkeyEntry& entry = gRows.At(static_cast<std::size_t>(item.iItem));
+                if (item.iSubItem == 0) text = entry.key;
+                if (item.iSubItem == 1) text = entry.command;
+            }
+            CopyCellText(text, item.pszText, item.cchTextMax);
         }
         *result = 0;
         return true;
