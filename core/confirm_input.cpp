@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/env_lines.h"
 #include "core/env_text.h"
 #include "core/text_rules.h"
 
@@ -20,7 +21,16 @@ bool HoldsSpace(std::string_view text) {
     return false;
 }
 
-// The marker a load stops at, and the line that must stand on its own.
+// The part of a key outside its quotation marks: after the closing mark of
+// a key that begins with ' or ", the whole key otherwise.
+std::string_view UnquotedPart(std::string_view key) {
+    const char mark = key.front();
+    if (mark != '\'' && mark != '"') return key;
+    const std::size_t close = FindByteAtCharStart(key, mark, 1);
+    return close == std::string_view::npos ? key : key.substr(close + 1);
+}
+
+// The marker that ends the head, and the line that must stand on its own.
 bool HoldsReservedText(std::string_view text) {
     return FindAtCharStart(text, kSourceTelenv) != std::string_view::npos ||
            FindAtCharStart(text, kPreferencesMarker) != std::string_view::npos;
@@ -32,14 +42,19 @@ bool IsConfirmInputAcceptable(std::string_view key, std::string_view command) {
     if (key.empty() || command.empty()) return false;
     if (HoldsLineBreak(key) || HoldsLineBreak(command)) return false;
     const std::string_view trimmedKey = TrimSpacesView(key);
-    if (HoldsSpace(trimmedKey)) return false;
+    // Without a key the line would bind the command's first word.
+    if (trimmedKey.empty() || HoldsSpace(UnquotedPart(trimmedKey))) return false;
     if (HoldsReservedText(key) || HoldsReservedText(command)) return false;
     // The alias line puts one space between key and command, so the two
     // can make a reserved text together.
-    std::string joined(trimmedKey);
-    joined += ' ';
-    joined += TrimSpacesView(command);
-    return !HoldsReservedText(joined);
+    std::string line("alias ");
+    line.append(trimmedKey).append(1, ' ').append(TrimSpacesView(command));
+    if (HoldsReservedText(std::string_view(line).substr(6))) return false;
+    // And the line must give the key back: a key whose opening mark it
+    // never closes would run on to such a mark in the command.
+    HotkeyVerb verb;
+    HotkeyEntry read;
+    return ReadHotkeyLine(line, &verb, &read) && read.key == trimmedKey;
 }
 
 }  // namespace keyloom

@@ -10,34 +10,43 @@ constexpr std::size_t kLinesPerProgress = 4096;
 
 std::size_t InsertionPlace(const EnvDocument& document) {
     const std::vector<EnvLine>& lines = document.lines;
-    for (std::size_t i = lines.size(); i > 0; --i) {
+    const std::size_t headLines = document.tailLine;
+    for (std::size_t i = headLines; i > 0; --i) {
         if (lines[i - 1].hotkey) return i;
     }
-    if (!lines.empty() && lines.back().span.length == 0) return lines.size() - 1;
-    return lines.size();
+    if (headLines > 0 && lines[headLines - 1].span.length == 0) return headLines - 1;
+    return headLines;
 }
 
-// Which lines the rows keep: the longest run of rows, from the first, whose
-// lines are hotkey lines in strictly rising order.
-std::vector<bool> KeptLines(const EnvDocument& document, const std::vector<RowOrigin>& origins,
-                            std::size_t* keptRows) {
-    std::vector<bool> kept(document.lines.size(), false);
-    std::size_t previous = kNoLine;
-    std::size_t row = 0;
-    for (; row < origins.size(); ++row) {
-        const std::size_t line = origins[row].line;
-        if (line >= document.lines.size() || !document.lines[line].hotkey) break;
-        if (previous != kNoLine && line <= previous) break;
-        kept[line] = true;
-        previous = line;
+constexpr std::size_t kNoRow = static_cast<std::size_t>(-1);
+
+// Which row keeps each line (kNoRow for none), and the rows that are written
+// as new lines, in list order. A row keeps the line of its origin when that
+// is a hotkey line that no row before it keeps.
+struct LineOwners {
+    std::vector<std::size_t> rowOfLine;
+    std::vector<std::size_t> newRows;
+};
+
+LineOwners OwnersOfLines(const EnvDocument& document, const std::vector<RowOrigin>& origins,
+                         std::size_t rowCount) {
+    LineOwners owners;
+    owners.rowOfLine.assign(document.lines.size(), kNoRow);
+    for (std::size_t row = 0; row < rowCount; ++row) {
+        const std::size_t line = row < origins.size() ? origins[row].line : kNoLine;
+        if (line < document.lines.size() && document.lines[line].hotkey &&
+            owners.rowOfLine[line] == kNoRow) {
+            owners.rowOfLine[line] = row;
+        } else {
+            owners.newRows.push_back(row);
+        }
     }
-    *keptRows = row;
-    return kept;
+    return owners;
 }
 
-class HeadWriter {
+class DocumentWriter {
 public:
-    explicit HeadWriter(WrittenHead& out) : out_(out) {}
+    explicit DocumentWriter(WrittenDocument& out) : out_(out) {}
 
     void CopyLine(std::string_view bytes, const EnvLine& line) {
         Add(bytes, line.span.length, line.span.endLength, line.hotkey, line.verb);
@@ -48,11 +57,11 @@ public:
         const std::string_view word = VerbWord(verb);
         const std::string_view key = TrimTrailingSpacesView(row.key);
         const std::string_view command = TrimTrailingSpacesView(row.command);
-        std::string& head = out_.document.head;
-        const std::size_t begin = head.size();
-        head.append(word).append(1, ' ').append(key).append(1, ' ').append(command);
-        const std::size_t length = head.size() - begin;
-        head.append(lineEnd);
+        std::string& text = out_.document.text;
+        const std::size_t begin = text.size();
+        text.append(word).append(1, ' ').append(key).append(1, ' ').append(command);
+        const std::size_t length = text.size() - begin;
+        text.append(lineEnd);
         out_.document.lines.push_back({{begin, length, lineEnd.size()}, true, verb});
     }
 
@@ -62,43 +71,53 @@ public:
     void EndLastLine(std::string_view lineEnd) {
         std::vector<EnvLine>& lines = out_.document.lines;
         if (lines.empty() || lines.back().span.endLength != 0) return;
-        std::string& head = out_.document.head;
-        const std::size_t end = head.size();
-        if (end > 0 && head[end - 1] == '\r' &&
-            IsCharStart(head, end - 1, lines.back().span.begin)) {
+        std::string& text = out_.document.text;
+        const std::size_t end = text.size();
+        if (end > 0 && text[end - 1] == '\r' &&
+            IsCharStart(text, end - 1, lines.back().span.begin)) {
             lineEnd = "\r\n";
         }
-        head.append(lineEnd);
+        text.append(lineEnd);
         lines.back().span.endLength = lineEnd.size();
     }
 
     std::size_t LineCount() const { return out_.document.lines.size(); }
 
+    // The tail begins here.
+    void EndHead() {
+        out_.document.headLength = out_.document.text.size();
+        out_.document.tailLine = LineCount();
+    }
+
 private:
     void Add(std::string_view bytes, std::size_t length, std::size_t endLength, bool hotkey,
              HotkeyVerb verb) {
-        const std::size_t begin = out_.document.head.size();
-        out_.document.head.append(bytes);
+        const std::size_t begin = out_.document.text.size();
+        out_.document.text.append(bytes);
         out_.document.lines.push_back({{begin, length, endLength}, hotkey, verb});
     }
 
-    WrittenHead& out_;
+    WrittenDocument& out_;
 };
 
 }  // namespace
 
 EnvDocument ReadEnvDocument(std::string_view text) {
     EnvDocument document;
-    document.head.assign(text.substr(0, HeadLength(text)));
-    const std::string_view head = document.head;
+    document.text.assign(text);
+    document.headLength = HeadLength(text);
+    document.tailLine = kNoLine;
+    const std::string_view all = document.text;
     HotkeyEntry entry;
-    for (std::size_t pos = 0; pos < head.size();) {
-        const LineSpan span = LineAt(head, pos);
+    ForEachEnvLine(all, document.headLength, [&](const LineSpan& span) {
+        if (span.begin >= document.headLength && document.tailLine == kNoLine) {
+            document.tailLine = document.lines.size();
+        }
         EnvLine line{span, false, HotkeyVerb::Alias};
-        line.hotkey = ReadHotkeyLine(head.substr(span.begin, span.length), &line.verb, &entry);
+        line.hotkey = ReadHotkeyLine(all.substr(span.begin, span.length), &line.verb, &entry);
         document.lines.push_back(line);
-        pos = span.End();
-    }
+    });
+    if (document.tailLine == kNoLine) document.tailLine = document.lines.size();
     document.insertAt = InsertionPlace(document);
     return document;
 }
@@ -107,7 +126,7 @@ void DocumentHotkeys(const EnvDocument& document, std::vector<HotkeyEntry>* entr
                      std::vector<RowOrigin>* origins) {
     if (entries) entries->clear();
     origins->clear();
-    const std::string_view head = document.head;
+    const std::string_view text = document.text;
     for (std::size_t i = 0; i < document.lines.size(); ++i) {
         const EnvLine& line = document.lines[i];
         if (!line.hotkey) continue;
@@ -115,30 +134,29 @@ void DocumentHotkeys(const EnvDocument& document, std::vector<HotkeyEntry>* entr
         if (!entries) continue;
         HotkeyEntry entry;
         HotkeyVerb verb;
-        ReadHotkeyLine(head.substr(line.span.begin, line.span.length), &verb, &entry);
+        ReadHotkeyLine(text.substr(line.span.begin, line.span.length), &verb, &entry);
         entries->push_back(std::move(entry));
     }
 }
 
-WrittenHead WriteHead(const EnvDocument& document, const std::vector<HotkeyEntry>& rows,
-                      const std::vector<RowOrigin>& origins, std::string_view newLineEnd,
-                      const std::function<void()>& progress) {
+WrittenDocument WriteDocument(const EnvDocument& document, const std::vector<HotkeyEntry>& rows,
+                              const std::vector<RowOrigin>& origins, std::string_view newLineEnd,
+                              const std::function<void()>& progress) {
     auto tick = [&](std::size_t count) {
         if (progress && count % kLinesPerProgress == 0) progress();
     };
-    WrittenHead out;
-    out.document.head.reserve(document.head.size() + 64);
+    WrittenDocument out;
+    out.document.text.reserve(document.text.size() + 64);
     out.document.lines.reserve(document.lines.size() + rows.size());
     out.origins.resize(rows.size());
-    std::size_t keptRows = 0;
-    const std::vector<bool> kept = KeptLines(document, origins, &keptRows);
-    HeadWriter writer(out);
-    const std::string_view head = document.head;
-    std::size_t nextKeptRow = 0;
+    const LineOwners owners = OwnersOfLines(document, origins, rows.size());
+    DocumentWriter writer(out);
+    const std::string_view text = document.text;
 
     auto writeNewRows = [&] {
-        for (std::size_t row = keptRows; row < rows.size(); ++row) {
-            tick(row);
+        for (std::size_t i = 0; i < owners.newRows.size(); ++i) {
+            tick(i);
+            const std::size_t row = owners.newRows[i];
             const HotkeyVerb verb = row < origins.size() ? origins[row].verb : HotkeyVerb::Alias;
             out.origins[row] = {writer.LineCount(), verb};
             writer.NewLine(rows[row], verb, newLineEnd);
@@ -149,12 +167,18 @@ WrittenHead WriteHead(const EnvDocument& document, const std::vector<HotkeyEntry
     for (std::size_t i = 0; i < document.lines.size(); ++i) {
         tick(i);
         if (i == document.insertAt) writeNewRows();
+        if (i == document.tailLine) writer.EndHead();
         const EnvLine& line = document.lines[i];
-        if (line.hotkey && !kept[i]) continue;
-        if (line.hotkey) out.origins[nextKeptRow++] = {writer.LineCount(), line.verb};
-        writer.CopyLine(head.substr(line.span.begin, line.span.End() - line.span.begin), line);
+        const std::size_t row = owners.rowOfLine[i];
+        if (line.hotkey && row == kNoRow) {
+            if (i >= document.tailLine) out.dropsTailLine = true;
+            continue;
+        }
+        if (line.hotkey) out.origins[row] = {writer.LineCount(), line.verb};
+        writer.CopyLine(text.substr(line.span.begin, line.span.End() - line.span.begin), line);
     }
     if (document.insertAt >= document.lines.size()) writeNewRows();
+    if (document.tailLine >= document.lines.size()) writer.EndHead();
     return out;
 }
 

@@ -8,6 +8,20 @@ namespace {
 
 constexpr auto npos = std::string_view::npos;
 
+// Where the key that begins at start ends: at the next space, which for a
+// key in quotation marks is the next one after its closing mark; a key
+// whose mark is never closed ends at the next space like any other.
+std::size_t KeyEnd(std::string_view line, std::size_t start) {
+    std::size_t from = start;
+    const char mark = line[start];
+    if (mark == '\'' || mark == '"') {
+        const std::size_t close = FindByteAtCharStart(line, mark, start + 1);
+        if (close != npos) from = close + 1;
+    }
+    const std::size_t space = FindByteAtCharStart(line, ' ', from);
+    return space == npos ? line.size() : space;
+}
+
 }  // namespace
 
 std::size_t HeadLength(std::string_view text) {
@@ -34,8 +48,7 @@ std::string_view FirstLineEnd(std::string_view text) {
 
 bool ReadHotkeyLine(std::string_view line, HotkeyVerb* verb, HotkeyEntry* entry) {
     const std::size_t first = FindByteAtCharStart(line, ' ');
-    // Fewer than two fields ("alias", "alias "): no key, no hotkey.
-    if (first == npos || first + 1 == line.size()) return false;
+    if (first == npos) return false;
     const std::string_view word = line.substr(0, first);
     if (word == kAliasVerb) {
         *verb = HotkeyVerb::Alias;
@@ -44,19 +57,13 @@ bool ReadHotkeyLine(std::string_view line, HotkeyVerb* verb, HotkeyEntry* entry)
     } else {
         return false;
     }
-    // The fields are the pieces between single spaces, so field 2 is the
-    // key and fields 3 onward joined by one space are exactly the bytes
-    // after the second space; the trim then removes what a trailing
-    // separator would have dropped.
-    const std::size_t keyStart = first + 1;
-    const std::size_t second = FindByteAtCharStart(line, ' ', keyStart);
-    if (second == npos) {
-        entry->key.assign(line.substr(keyStart));
-        entry->command.clear();
-        return true;
-    }
-    entry->key.assign(line.substr(keyStart, second - keyStart));
-    entry->command.assign(TrimSpacesView(line.substr(second + 1)));
+    // Each 0x20 byte after a space is a character of its own.
+    std::size_t keyStart = first + 1;
+    while (keyStart < line.size() && line[keyStart] == ' ') ++keyStart;
+    if (keyStart == line.size()) return false;
+    const std::size_t keyEnd = KeyEnd(line, keyStart);
+    entry->key.assign(line.substr(keyStart, keyEnd - keyStart));
+    entry->command.assign(TrimSpacesView(line.substr(keyEnd)));
     return true;
 }
 

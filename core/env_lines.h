@@ -1,9 +1,10 @@
 // The line rules of the env file, shared by everything that reads it: where
-// the head ends, where each of its lines ends, and which lines are hotkey
-// lines. A line ends at LF, with or without a CR before it; a lone CR is an
-// ordinary byte; the last line may have no line end. A hotkey line is one
-// whose first field, split at single spaces, is "alias" or "funckey" and
-// which has a second field, the key.
+// the head ends, where each line ends, and which lines are hotkey lines. A
+// line ends at LF, with or without a CR before it; a lone CR is an ordinary
+// byte; the last line may have no line end. The marker always begins a line
+// of its own: where it stands inside a line, the part before it is the
+// head's last line. A hotkey line, in the head or in the tail, begins with
+// "alias " or "funckey " and has a key after the spaces that follow.
 #pragma once
 
 #include <cstddef>
@@ -41,13 +42,30 @@ struct LineSpan {
 // The line that begins at pos (a character start before the end of text).
 LineSpan LineAt(std::string_view text, std::size_t pos);
 
+// Calls visit(span) for every line of text in order: the head's lines
+// (headLength is HeadLength(text)), then the tail's, the first of which
+// begins with the marker.
+template <typename Visit>
+void ForEachEnvLine(std::string_view text, std::size_t headLength, Visit&& visit) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        const LineSpan span =
+            LineAt(text.substr(0, pos < headLength ? headLength : text.size()), pos);
+        visit(span);
+        pos = span.End();
+    }
+}
+
 // The line end of a text's first line: "\r\n" or "\n"; "\r\n" when the text
 // has no line end at all.
 std::string_view FirstLineEnd(std::string_view text);
 
 // When line (without its line end) is a hotkey line, its verb, key and
-// command: key is field 2 unchanged, command fields 3 onward joined by one
-// space and trimmed. False for every other line.
+// command. The key begins after the run of spaces (0x20) that follows the
+// verb and ends at the next space or the end of the line; a key that begins
+// with a quotation mark (' or ") runs to the next same mark, spaces
+// included, and on to the next space. The command is the rest of the line,
+// trimmed. False for every other line, and for a verb without a key
+// ("alias", "alias   ").
 bool ReadHotkeyLine(std::string_view line, HotkeyVerb* verb, HotkeyEntry* entry);
 
 }  // namespace keyloom

@@ -36,26 +36,37 @@ EnvSession::Outcome EnvSession::Save(const std::vector<HotkeyEntry>& rows,
     std::string old;
     const fileos::ReadResult read =
         path_.empty() ? fileos::ReadResult::kFailed : fileos::ReadFileBytes(path_, old);
-    const std::string_view oldHead = std::string_view(old).substr(0, HeadLength(old));
-    const bool known =
-        read != fileos::ReadResult::kFailed && !HoldsZeroByte(old) && oldHead == document_.head;
+    const std::size_t oldHeadLength = HeadLength(old);
+    const std::string_view oldHead = std::string_view(old).substr(0, oldHeadLength);
+    const std::string_view oldTail = std::string_view(old).substr(oldHeadLength);
+    // A file this run read with content and finds empty or missing now is
+    // not the one it knows either.
+    bool known = read != fileos::ReadResult::kFailed && !HoldsZeroByte(old) &&
+                 oldHead == document_.Head() && (!old.empty() || document_.text.empty());
 
-    WrittenHead written;
-    if (old.empty() && document_.head.empty()) {
-        outcome.text = ComposeEnvText(rows);
-        written.document = ReadEnvDocument(outcome.text);
-        DocumentHotkeys(written.document, nullptr, &written.origins);
-        written.origins.resize(rows.size());
+    step();
+    WrittenDocument written;
+    const bool ownLayout = old.empty() && document_.text.empty();
+    if (ownLayout) {
+        // Keyloom's own layout: every row a new alias line in the empty
+        // layout, which puts them between its header and its block.
+        written = WriteDocument(ReadEnvDocument(ComposeEnvText({})), rows,
+                                std::vector<RowOrigin>(rows.size()), "\r\n", progress);
+        outcome.text = written.document.text;
     } else {
-        // What would be written had the file stayed as this run knows it
-        // is still shown when it has not; its tail is unknown then.
+        written =
+            WriteDocument(document_, rows, *origins,
+                          FirstLineEnd(known ? std::string_view(old) : document_.text), progress);
+        // A save that drops a line of the tail writes the tail this run
+        // knows without that line, so only over that tail: Allegro may have
+        // rewritten its section meanwhile. Every other save takes the
+        // section as it stands on disk now.
+        if (written.dropsTailLine && oldTail != document_.Tail()) known = false;
         const std::string_view tail =
-            known ? std::string_view(old).substr(oldHead.size()) : std::string_view();
-        step();
-        written = WriteHead(document_, rows, *origins, FirstLineEnd(known ? old : document_.head),
-                            progress);
-        outcome.text.reserve(written.document.head.size() + tail.size());
-        outcome.text.append(written.document.head).append(tail);
+            known && !written.dropsTailLine ? oldTail : written.document.Tail();
+        const std::string_view head = written.document.Head();
+        outcome.text.reserve(head.size() + tail.size());
+        outcome.text.append(head).append(tail);
     }
     // A read-only file is refused before env.bak is touched.
     if (!known || fileos::IsReadOnlyFile(path_)) return outcome;

@@ -1,9 +1,11 @@
-// The env file as this run knows it: the head it read at start-up or wrote
+// The env file as this run knows it: the text it read at start-up or wrote
 // last, and whether env.bak has been made. A save writes only over bytes it
 // has read: when the file's head is no longer the one this run knows
-// (edited meanwhile, unreadable at start-up, cut short by a zero byte), it
-// writes nothing. The tail, Allegro's own section, is taken from the file as
-// it stands at the moment of the save.
+// (edited meanwhile, unreadable at start-up, cut short by a zero byte,
+// emptied or deleted), it writes nothing. The tail, Allegro's own section,
+// is taken from the file as it stands at the moment of the save; a save that
+// drops a hotkey line of the tail writes only over the tail this run read or
+// last wrote, and nothing when Allegro has rewritten it since.
 #pragma once
 
 #include <functional>

@@ -1,8 +1,9 @@
 // The rows of the hotkey list, held in the program's memory: key, command
 // and where each row came from in the env file. The list control shows
 // them and asks for the cells it paints; a save reads them from here.
-// Rows are only ever appended at the end or deleted, so the rows that
-// still have their lines stay in file order ahead of the new ones.
+// Rows are only ever appended at the end or deleted; the list's order is
+// not the file's (new rows are written in the head, before the hotkeys of
+// Allegro's section), so each row's line is held in its origin.
 #pragma once
 
 #include <cstddef>

@@ -28,10 +28,22 @@ TEST(ConfirmInputTest, RefusesEmptyBoxes) {
     EXPECT_FALSE(IsConfirmInputAcceptable("", ""));
 }
 
-TEST(ConfirmInputTest, BoxesOfSpacesOnlyPass) {
-    EXPECT_TRUE(IsConfirmInputAcceptable(" ", "zoom"));
-    EXPECT_TRUE(IsConfirmInputAcceptable("   ", " "));
-    EXPECT_TRUE(IsConfirmInputAcceptable("\xA1\xA1", "zoom"));
+TEST(ConfirmInputTest, AKeyOfSpacesOnlyIsRefusedACommandOfSpacesPasses) {
+    EXPECT_FALSE(IsConfirmInputAcceptable(" ", "zoom"));
+    EXPECT_FALSE(IsConfirmInputAcceptable("   ", " "));
+    EXPECT_FALSE(IsConfirmInputAcceptable("\xA1\xA1", "zoom"));
+    EXPECT_TRUE(IsConfirmInputAcceptable("F2", "  "));
+}
+
+TEST(ConfirmInputTest, SpacesInAKeyOnlyBetweenItsQuotationMarks) {
+    EXPECT_TRUE(IsConfirmInputAcceptable("' '", "iangle 45"));
+    EXPECT_TRUE(IsConfirmInputAcceptable("  \" \xA1\xA1 \"x ", "zoom"));
+    EXPECT_FALSE(IsConfirmInputAcceptable("' 'x y", "zoom"));
+    EXPECT_FALSE(IsConfirmInputAcceptable("' '\xA1\xA1x", "zoom"));
+    EXPECT_FALSE(IsConfirmInputAcceptable("' \"", "zoom"));
+    // A mark never closed in the key would close in the command.
+    EXPECT_TRUE(IsConfirmInputAcceptable("'", "zoom"));
+    EXPECT_FALSE(IsConfirmInputAcceptable("'a", "it's"));
 }
 
 TEST(ConfirmInputTest, RefusesLineBreaksInEitherBox) {
@@ -154,6 +166,8 @@ TEST(ConfirmInputTest, AcceptedInputComesBackFromTheFileUnchanged) {
                                              "### User Preferences",
                                              "\xD5\xC5",
                                              "\\",
+                                             "'",
+                                             "\"",
                                              "x"};
     std::mt19937 random(20240601);
     auto make = [&] {

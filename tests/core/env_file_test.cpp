@@ -149,7 +149,7 @@ TEST(ReadWholeFile, ReadsWhileAnotherReaderHoldsTheFile) {
 
 TEST(WriteEnvFile, SavedEntriesReadBack) {
     ScratchFolder folder;
-    const std::vector<HotkeyEntry> entries = {{"F2", "\xD6\xD0 \x81\x5C"}, {"", ""}, {"~R", "x"}};
+    const std::vector<HotkeyEntry> entries = {{"F2", "\xD6\xD0 \x81\x5C"}, {"F3", ""}, {"~R", "x"}};
     ASSERT_TRUE(WriteEnvFile(folder.File("env"), ComposeEnvText(entries)));
     EXPECT_EQ(ParseEnvText(BytesToText(ReadWholeFile(folder.File("env")))), entries);
 }

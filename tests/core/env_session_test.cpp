@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/env_lines.h"
 #include "core/env_session.h"
 #include "core/hotkey_rows.h"
 #include "tests/core/env_shapes.h"
@@ -79,28 +80,55 @@ TEST(EnvSession, EveryShapeListsItsHotkeysAndKeepsAllButTheChangedLines) {
         KeyloomRun run(env);
         ASSERT_EQ(run.Rows(), shape.rows);
 
-        Lines removed, added;
-        if (shape.deleteRow >= 0) {
-            ASSERT_TRUE(run.Delete(shape.deleteRow));
-            removed.push_back(shape.deletedLine);
-        }
-        if (shape.funckeyRow >= 0) {
-            const std::string key = run.Rows()[shape.funckeyRow].key;
-            ASSERT_TRUE(run.Modify(shape.funckeyRow, {key, shape.newCommand}));
-            removed.push_back(shape.funckeyLine);
-            added.push_back(shape.newFunckeyLine);
-        }
+        ASSERT_TRUE(run.Delete(shape.deleteRow));
+        const std::string key = run.Rows()[shape.modifyRow].key;
+        ASSERT_TRUE(run.Modify(shape.modifyRow, {key, shape.newCommand}));
         ASSERT_TRUE(run.Add(testing::kAddedHotkey));
-        added.push_back(testing::kAddedLine + shape.lineEnd);
 
-        testing::LineDiff diff = testing::DiffLines(shape.text, testing::ReadBytes(env));
+        const std::string after = testing::ReadBytes(env);
+        testing::LineDiff diff = testing::DiffLines(shape.text, after);
+        Lines removed = shape.removed;
         std::sort(diff.removed.begin(), diff.removed.end());
         std::sort(removed.begin(), removed.end());
         EXPECT_EQ(diff.removed, removed);
-        EXPECT_EQ(diff.added, added);
-        // The next run lists what this one left.
-        Entries expected = run.Rows();
-        EXPECT_EQ(KeyloomRun(env).Rows(), expected);
+        EXPECT_EQ(diff.added, shape.added);
+        // New lines stand above the marker.
+        EXPECT_EQ(testing::DiffLines(testing::TailOf(shape.text), testing::TailOf(after)).added,
+                  Lines{});
+        // The next run lists what this one left, in file order.
+        EXPECT_EQ(KeyloomRun(env).Rows(), ParseEnvText(after));
+        EXPECT_EQ(KeyloomRun(env).Rows().size(), run.Rows().size());
+    }
+}
+
+TEST(EnvSession, AllegrosNewSectionKeepsATailRowsDeleteFromWritingButNotAHeadChange) {
+    for (const EnvShape& shape : testing::EnvShapes()) {
+        SCOPED_TRACE(shape.name);
+        ScratchFolder folder;
+        const std::string env = folder.File("env");
+        const std::string rewritten = testing::WithNewSection(shape.text);
+        const std::size_t headRows =
+            ParseEnvText(shape.text.substr(0, HeadLength(shape.text))).size();
+        if (headRows < shape.rows.size()) {
+            testing::WriteBytes(env, shape.text);
+            KeyloomRun run(env);
+            testing::WriteBytes(env, rewritten);
+            EXPECT_FALSE(run.Delete(headRows));
+            EXPECT_EQ(testing::ReadBytes(env), rewritten);
+            EXPECT_EQ(run.Rows().size(), shape.rows.size() - 1);
+        }
+        // What an add writes when Allegro leaves its section alone.
+        testing::WriteBytes(env, shape.text);
+        ASSERT_TRUE(KeyloomRun(env).Add(testing::kAddedHotkey));
+        const std::string added = testing::ReadBytes(env);
+
+        testing::WriteBytes(env, shape.text);
+        KeyloomRun run(env);
+        testing::WriteBytes(env, rewritten);
+        ASSERT_TRUE(run.Add(testing::kAddedHotkey));
+        EXPECT_EQ(testing::ReadBytes(env), testing::WithNewSection(added));
+        // The rows of the old section are not in the file now.
+        if (headRows < shape.rows.size()) EXPECT_FALSE(run.Delete(headRows));
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/env_lines.h"
+
 namespace keyloom::testing {
 
 namespace {
@@ -43,12 +45,10 @@ std::vector<EnvShape> EnvShapes() {
           {"F4", "add connect"},
           {"~R", "'angle 90'"}},
          2,
-         "alias F2 zoom fit\r\n",
          1,
-         "funckey ^Z  \"undo\"\r\n",
          "redo",
-         "funckey ^Z redo\r\n",
-         "\r\n"},
+         {"alias F2 zoom fit\r\n", "funckey ^Z  \"undo\"\r\n"},
+         {"funckey ^Z redo\r\n", "alias F12 zoom out\r\n"}},
         {"LF line ends",
          "# Allegro user env\n"
          "source $TELENV\n"
@@ -64,12 +64,10 @@ std::vector<EnvShape> EnvShapes() {
          "set padpath = . /cad/lib/padstacks\n",
          {{"F1", "help"}, {"s", "slide"}, {"F5", "zoom previous"}, {"Home", "zoom fit"}},
          3,
-         "alias Home zoom fit\n",
          1,
-         "funckey s slide\n",
          "slide fast",
-         "funckey s slide fast\n",
-         "\n"},
+         {"alias Home zoom fit\n", "funckey s slide\n"},
+         {"funckey s slide fast\n", "alias F12 zoom out\n"}},
         {"no marker",
          // # 视图
          "source $TELENV\r\n"
@@ -79,33 +77,94 @@ std::vector<EnvShape> EnvShapes() {
          "set display_drcfill\r\n",
          {{"F6", "zoom world"}, {"z", "zoom in"}},
          0,
-         "alias F6 zoom world\r\n",
          0,
-         "funckey z zoom in\r\n",
          "zoom in 2",
-         "funckey z zoom in 2\r\n",
-         "\r\n"},
+         {"alias F6 zoom world\r\n", "funckey z zoom in\r\n"},
+         {"funckey z zoom in 2\r\n", "alias F12 zoom out\r\n"}},
         {"no final line end",
          "set x 1\nalias F7 grid toggle\nfunckey g grid",
          {{"F7", "grid toggle"}, {"g", "grid"}},
          0,
-         "alias F7 grid toggle\n",
          0,
-         "funckey g grid",
          "grid on",
-         "funckey g grid on\n",
-         "\n"},
-        {"hotkeys only below the marker",
-         "source $TELENV\r\n# no keys of my own\r\n\r\n### User Preferences section\r\n"
-         "alias F9 allegro own\r\nfunckey q quit\r\n",
-         {},
-         -1,
-         "",
-         -1,
-         "",
-         "",
-         "",
-         "\r\n"},
+         {"alias F7 grid toggle\n", "funckey g grid"},
+         {"funckey g grid on\n", "alias F12 zoom out\n"}},
+        {"hotkeys only below the marker, CR LF",
+         std::string("source $TELENV\r\n# no keys of my own\r\n\r\n") + kAllegroSectionCrLf +
+             "alias F9 zoom fit\r\nfunckey q done\r\nalias ~R 'angle 90'\r\n",
+         {{"F9", "zoom fit"}, {"q", "done"}, {"~R", "'angle 90'"}},
+         0,
+         0,
+         "cancel",
+         {"alias F9 zoom fit\r\n", "funckey q done\r\n"},
+         {"funckey q cancel\r\n", "alias F12 zoom out\r\n"}},
+        {"hotkeys only below the marker, LF",
+         "# my env\n"
+         "set lib_root = /cad/lib\n"
+         "### User Preferences section\n"
+         "set psmpath = . /cad/lib/symbols\n"
+         "alias Home zoom fit\n"
+         "alias End zoom previous\n"
+         "funckey d delete\n",
+         {{"Home", "zoom fit"}, {"End", "zoom previous"}, {"d", "delete"}},
+         2,
+         0,
+         "zoom in",
+         {"funckey d delete\n", "alias Home zoom fit\n"},
+         {"alias Home zoom in\n", "alias F12 zoom out\n"}},
+        {"hotkeys above and below the marker",
+         std::string("source $TELENV\r\nalias F2 zoom fit\r\nfunckey a move\r\n\r\n") +
+             kAllegroSectionCrLf + "alias F5 zoom previous\r\nalias F6 zoom world\r\n",
+         {{"F2", "zoom fit"}, {"a", "move"}, {"F5", "zoom previous"}, {"F6", "zoom world"}},
+         3,
+         2,
+         "zoom in",
+         {"alias F6 zoom world\r\n", "alias F5 zoom previous\r\n"},
+         {"alias F5 zoom in\r\n", "alias F12 zoom out\r\n"}},
+        {"two and five spaces after the verb",
+         "source $TELENV\n"
+         "alias  Pgdown zoom out\n"
+         "alias     Sa     replay PLACE_TOP\n"
+         "\n"
+         "### User Preferences section\n"
+         "alias  Pgup zoom in\n"
+         "funckey     x    done\n",
+         {{"Pgdown", "zoom out"}, {"Sa", "replay PLACE_TOP"}, {"Pgup", "zoom in"}, {"x", "done"}},
+         2,
+         2,
+         "cancel",
+         {"alias  Pgup zoom in\n", "funckey     x    done\n"},
+         {"funckey x cancel\n", "alias F12 zoom out\n"}},
+        {"a quoted Space key",
+         std::string(
+             "source $TELENV\r\nfunckey ' ' \"iangle 45\"\r\nalias F3 add connect\r\n\r\n") +
+             kAllegroSectionCrLf + "funckey ' ' \"iangle 90\"\r\nalias F8 zoom fit\r\n",
+         {{"' '", "\"iangle 45\""},
+          {"F3", "add connect"},
+          {"' '", "\"iangle 90\""},
+          {"F8", "zoom fit"}},
+         3,
+         2,
+         "\"iangle 180\"",
+         {"alias F8 zoom fit\r\n", "funckey ' ' \"iangle 90\"\r\n"},
+         {"funckey ' ' \"iangle 180\"\r\n", "alias F12 zoom out\r\n"}},
+        {"the marker inside a hotkey line, hotkeys after it",
+         "source $TELENV\r\n"
+         "alias F2 zoom fit\r\n"
+         "alias F9 zoom out ### User Preferences section\r\n"
+         "### This section is computer generated.\r\n"
+         "alias F10 grid toggle\r\n"
+         "funckey g grid\r\n",
+         {{"F2", "zoom fit"}, {"F9", "zoom out"}, {"F10", "grid toggle"}, {"g", "grid"}},
+         2,
+         2,
+         "grid on",
+         // New lines follow the head's last line, which then ends before
+         // the marker.
+         {"alias F9 zoom out ### User Preferences section\r\n", "alias F10 grid toggle\r\n",
+          "funckey g grid\r\n"},
+         {"alias F9 zoom out \r\n", "funckey g grid on\r\n", "alias F12 zoom out\r\n",
+          "### User Preferences section\r\n"}},
     };
 }
 
@@ -151,6 +210,17 @@ LineDiff DiffLines(const std::string& before, const std::string& after) {
         }
     }
     return diff;
+}
+
+std::string TailOf(const std::string& text) {
+    return text.substr(HeadLength(text));
+}
+
+std::string WithNewSection(const std::string& text) {
+    return text.substr(0, HeadLength(text)) +
+           "### User Preferences section\r\n"
+           "### This section is computer generated.\r\n"
+           "set autosave_time = 5\r\n";
 }
 
 }  // namespace keyloom::testing

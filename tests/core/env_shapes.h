@@ -1,8 +1,9 @@
 // Env files in the shapes that Allegro users keep, made up here: comments
 // (some in code page 936), settings, button and funckey lines, LF line ends,
-// no marker, no final line end, hotkeys only in Allegro's section. Each
-// comes with the rows it lists and the edits the tests make on it: delete
-// one row, modify a funckey row, add a hotkey.
+// no marker, no final line end, hotkeys in Allegro's section below the
+// marker, runs of spaces after the verb, quoted keys. Each comes with the
+// rows it lists and the edits the tests make on it: delete one row, modify
+// another, add a hotkey.
 #pragma once
 
 #include <string>
@@ -16,25 +17,21 @@ struct EnvShape {
     const char* name;
     std::string text;
     std::vector<HotkeyEntry> rows;
-    // The row to delete (-1: none) and its line. Lines are given with
-    // their line ends.
+    // The row to delete; then the row to modify (counted after the delete)
+    // and the command it gets; then kAddedHotkey is added.
     int deleteRow;
-    std::string deletedLine;
-    // The funckey row to modify, counted after the delete (-1: none), its
-    // line, the command it gets and the line that then stands for it.
-    int funckeyRow;
-    std::string funckeyLine;
+    int modifyRow;
     std::string newCommand;
-    std::string newFunckeyLine;
-    // The line end new lines get.
-    std::string lineEnd;
+    // The lines, with their line ends, that the edits take out of the file
+    // (in any order) and put into it (in file order).
+    std::vector<std::string> removed;
+    std::vector<std::string> added;
 };
 
 std::vector<EnvShape> EnvShapes();
 
-// The hotkey every shape gets added, and its line.
+// The hotkey every shape gets added.
 inline const HotkeyEntry kAddedHotkey = {"F12", "zoom out"};
-inline const std::string kAddedLine = "alias F12 zoom out";  // and the file's line end
 
 // The lines, with their line ends, that only one side of a line diff has.
 struct LineDiff {
@@ -42,5 +39,10 @@ struct LineDiff {
     std::vector<std::string> added;
 };
 LineDiff DiffLines(const std::string& before, const std::string& after);
+
+// The text from the marker on, and the text with Allegro's section written
+// anew (without the hotkeys that stood in it).
+std::string TailOf(const std::string& text);
+std::string WithNewSection(const std::string& text);
 
 }  // namespace keyloom::testing

@@ -29,11 +29,12 @@ std::string FileWithHead(const std::string& lines) {
 }
 
 TEST(ParseEnvText, WorkedExampleGivesItsFourHotkeyLines) {
-    // 'set color red' is a setting, not a hotkey.
+    // 'set color red' is a setting, not a hotkey; the spaces after a verb
+    // are skipped.
     const std::string text =
         "source $TELENV\r\n\r\n\r\nalias F2 zoom fit\r\nalias F4 pan  left \r\nalias F5\r\n"
         "set color red\r\nalias  F6 x\r\n\r\n### User Preferences section\r\nset a b\r\n";
-    const Entries expected = {{"F2", "zoom fit"}, {"F4", "pan  left"}, {"F5", ""}, {"", "F6 x"}};
+    const Entries expected = {{"F2", "zoom fit"}, {"F4", "pan  left"}, {"F5", ""}, {"F6", "x"}};
     EXPECT_EQ(ParseEnvText(text), expected);
 }
 
@@ -41,8 +42,13 @@ TEST(ParseEnvText, WithoutMarkerTheWholeTextIsTheHead) {
     EXPECT_EQ(ParseEnvText("alias F2 zoom\r\nalias F3 pan\r\n"),
               (Entries{{"F2", "zoom"}, {"F3", "pan"}}));
     EXPECT_EQ(ParseEnvText("alias F2 zoom"), (Entries{{"F2", "zoom"}}));
-    EXPECT_EQ(ParseEnvText(kMarkerLine + "alias F2 zoom\r\n"), Entries{});
     EXPECT_EQ(ParseEnvText(""), Entries{});
+}
+
+TEST(ParseEnvText, HotkeysBelowTheMarkerFollowThoseAboveIt) {
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias F1 a") + "funckey b c\r\nalias F2 d"),
+              (Entries{{"F1", "a"}, {"b", "c"}, {"F2", "d"}}));
+    EXPECT_EQ(ParseEnvText(kMarkerLine + "alias F2 zoom\r\n"), (Entries{{"F2", "zoom"}}));
 }
 
 TEST(ParseEnvText, OnlyAliasAndFunckeyLinesAreHotkeys) {
@@ -53,10 +59,11 @@ TEST(ParseEnvText, OnlyAliasAndFunckeyLinesAreHotkeys) {
 }
 
 TEST(ParseEnvText, OnlyTheFirstMarkerCountsEvenInsideALine) {
-    EXPECT_EQ(ParseEnvText(FileWithHead("alias F2 a") + "alias F3 b\r\n" + kMarkerLine),
-              (Entries{{"F2", "a"}}));
-    EXPECT_EQ(ParseEnvText("alias F1 x\r\nalias F9 ### User Preferences section\r\nalias F3 y"),
-              (Entries{{"F1", "x"}, {"F9", ""}}));
+    // Its line is never a hotkey; the part before it is the head's last line.
+    EXPECT_EQ(
+        ParseEnvText("alias F1 x\r\nalias F9 ### User Preferences section\r\nalias F3 y\r\n"
+                     "alias F4 ### User Preferences section"),
+        (Entries{{"F1", "x"}, {"F9", ""}, {"F3", "y"}, {"F4", "### User Preferences section"}}));
 }
 
 TEST(ParseEnvText, MarkerAfterALeadByteIsNoMarker) {
@@ -114,20 +121,38 @@ TEST(ParseEnvText, SecondBytesAreNeverSeparators) {
               (Entries{{"F2", "\xD6\xD0"}}));
 }
 
-TEST(ParseEnvText, EmptyKeysAndCommands) {
-    EXPECT_EQ(ParseEnvText(FileWithHead("alias  ")), (Entries{{"", ""}}));
-    EXPECT_EQ(ParseEnvText(FileWithHead("alias   x")), (Entries{{"", "x"}}));
+TEST(ParseEnvText, TheKeyFollowsAllSpacesAfterTheVerb) {
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias  Pgdown zoom out\r\nalias     Sa     replay x ")),
+              (Entries{{"Pgdown", "zoom out"}, {"Sa", "replay x"}}));
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias   x")), (Entries{{"x", ""}}));
+    // Only the byte 0x20 is skipped.
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias \xA1\xA1 x")), (Entries{{"\xA1\xA1", "x"}}));
+}
+
+TEST(ParseEnvText, AQuotedKeyRunsToItsClosingMarkAndOnToTheNextSpace) {
+    EXPECT_EQ(
+        ParseEnvText(FileWithHead("funckey ' ' \"iangle 45\"\r\nalias \"a b\"c d\r\n"
+                                  "alias \"it's\" x\r\nalias '' y")),
+        (Entries{{"' '", "\"iangle 45\""}, {"\"a b\"c", "d"}, {"\"it's\"", "x"}, {"''", "y"}}));
+    // Never closed: it ends at the next space. B0 27 is one character, so
+    // its 27 closes nothing.
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias 'x y z\r\nalias '\xB0' x' y")),
+              (Entries{{"'x", "y z"}, {"'\xB0' x'", "y"}}));
+}
+
+TEST(ParseEnvText, EmptyCommands) {
     EXPECT_EQ(ParseEnvText(FileWithHead("alias F5 ")), (Entries{{"F5", ""}}));
     EXPECT_EQ(ParseEnvText(FileWithHead("alias F5  \xA1\xA1 ")), (Entries{{"F5", ""}}));
 }
 
 TEST(ParseEnvText, LineWithoutAKeyIsNoHotkey) {
-    EXPECT_EQ(ParseEnvText(FileWithHead("alias\r\nalias \r\nfunckey\r\n \r\nalias F1 a")),
-              (Entries{{"F1", "a"}}));
+    EXPECT_EQ(
+        ParseEnvText(FileWithHead("alias\r\nalias \r\nalias   \r\nfunckey\r\n \r\nalias F1 a")),
+        (Entries{{"F1", "a"}}));
 }
 
 TEST(ParseEnvText, OnlySourceTelenvAndEmptyLinesGiveNothing) {
-    EXPECT_EQ(ParseEnvText("source $TELENV\r\n\r\n\r\n\r\n" + kMarkerLine + "alias F2 x\r\n"),
+    EXPECT_EQ(ParseEnvText("source $TELENV\r\n\r\n\r\n\r\n" + kMarkerLine + "set x\r\n"),
               Entries{});
 }
 

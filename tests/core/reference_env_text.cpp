@@ -130,19 +130,41 @@ std::vector<std::string> Lines(std::string_view text) {
     return lines;
 }
 
+bool ReadHotkeyLine(std::string_view line, HotkeyEntry* entry) {
+    const std::vector<Char> chars = Chars(line);
+    const auto at = [&](std::size_t i) { return line.substr(chars[i].start, chars[i].length); };
+    std::size_t i = 0;
+    std::string verb;
+    while (i < chars.size() && at(i) != " ") verb += at(i++);
+    if (i == chars.size() || (verb != "alias" && verb != "funckey")) return false;
+    while (i < chars.size() && at(i) == " ") ++i;
+    if (i == chars.size()) return false;
+    // The key: up to the next space; one in quotation marks first up to its
+    // closing mark, when it has one.
+    const std::size_t keyStart = i;
+    std::size_t end = i + 1;
+    if (at(i) == "'" || at(i) == "\"") {
+        while (end < chars.size() && at(end) != at(keyStart)) ++end;
+        end = end < chars.size() ? end + 1 : keyStart + 1;
+    }
+    while (end < chars.size() && at(end) != " ") ++end;
+    std::string key, command;
+    for (std::size_t c = keyStart; c < end; ++c) key += at(c);
+    for (std::size_t c = end; c < chars.size(); ++c) command += at(c);
+    *entry = {key, Trim(command)};
+    return true;
+}
+
 std::vector<HotkeyEntry> ParseEnvText(std::string_view text) {
     std::vector<HotkeyEntry> entries;
     const std::size_t p = Find(text, kPreferencesMarker);
     const std::string_view head = p == std::string_view::npos ? text : text.substr(0, p);
-    for (const std::string& line : Lines(head)) {
-        const std::vector<std::string> fields = Split(line, " ");
-        if (fields.size() < 2 || (fields[0] != "alias" && fields[0] != "funckey")) continue;
-        std::string command;
-        for (std::size_t i = 2; i < fields.size(); ++i) {
-            if (i > 2) command += ' ';
-            command += fields[i];
+    const std::string_view tail = text.substr(head.size());
+    for (const std::string_view part : {head, tail}) {
+        for (const std::string& line : Lines(part)) {
+            HotkeyEntry entry;
+            if (ReadHotkeyLine(line, &entry)) entries.push_back(entry);
         }
-        entries.push_back({fields[1], Trim(command)});
     }
     return entries;
 }
@@ -160,9 +182,10 @@ bool IsRoundTripSafe(const HotkeyEntry& entry) {
     const auto holds = [](std::string_view text, std::string_view part) {
         return text.find(part) != std::string_view::npos;
     };
-    return !holds(entry.key, " ") && TrimTrailing(entry.key) == entry.key &&
-           Trim(entry.command) == entry.command && !holds(line, std::string_view("\0", 1)) &&
-           !holds(line, "\n") && !holds(line, kPreferencesMarker);
+    HotkeyEntry read;
+    return TrimTrailing(entry.key) == entry.key && Trim(entry.command) == entry.command &&
+           !holds(line, std::string_view("\0", 1)) && !holds(line, "\n") &&
+           !holds(line, kPreferencesMarker) && ReadHotkeyLine(line, &read) && read == entry;
 }
 
 }  // namespace keyloom::reference

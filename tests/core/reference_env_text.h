@@ -24,6 +24,8 @@ std::string TrimTrailing(std::string_view text);
 // The lines of a text, without their line ends (LF, or CR LF).
 std::vector<std::string> Lines(std::string_view text);
 
+// A line's key and command when it is a hotkey line.
+bool ReadHotkeyLine(std::string_view line, HotkeyEntry* entry);
 std::vector<HotkeyEntry> ParseEnvText(std::string_view text);
 std::string ComposeEnvText(const std::vector<HotkeyEntry>& entries);
 

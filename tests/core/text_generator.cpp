@@ -11,6 +11,7 @@ using namespace std::string_view_literals;
 constexpr std::string_view kTextPieces[] = {
     // words, spaces and line ends
     "alias", "alias", "funckey", "set", "F2", "zoom", "x", "#", "\\", " ", " ", " ", "  ", "\t",  //
+    "'", "\"", "' '",                                                                             //
     "\r\n", "\r\n", "\r\n", "\r", "\n", "\0"sv,                                                   //
     // full-width space, lone lead bytes, characters with awkward second bytes
     "\xA1\xA1", "\xA1", "\xB0", "\xB0\xA1", "\xD6\xD0",  //

@@ -92,13 +92,19 @@ TEST_F(ConfirmTest, InputTheFileCannotHoldIsRefusedLikeEmptyInput) {
     EXPECT_EQ(EditingRow.Row(), 1);
 }
 
-TEST_F(ConfirmTest, KeyOfSpacesOnlyPassesAndGivesAnEmptyKey) {
+TEST_F(ConfirmTest, KeyOfSpacesOnlyIsRefusedAndAQuotedSpaceKeyIsTaken) {
     Start(FiveRows());
     ClickButton("按钮_添加");
     Type("   ", "zoom");
     ClickButton("按钮_确认");
-    EXPECT_TRUE(boxes_.Boxes().empty());
-    const Rows expected = Without(FiveRows(), {}, {{"", "zoom"}});
+    ASSERT_EQ(boxes_.Boxes().size(), 1u);
+    ExpectInputErrorBox(boxes_.Boxes()[0]);
+    EXPECT_EQ(EnvBytes(), originalEnv_);
+    EXPECT_EQ(Width(), 474);
+    Type(" ' ' ", "iangle 45");
+    ClickButton("按钮_确认");
+    EXPECT_EQ(boxes_.Boxes().size(), 1u);
+    const Rows expected = Without(FiveRows(), {}, {{"' '", "iangle 45"}});
     EXPECT_EQ(ListRows(), expected);
     EXPECT_EQ(EnvBytes(), ComposeEnvText(expected));
 }

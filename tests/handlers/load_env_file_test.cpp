@@ -26,7 +26,7 @@ TEST_F(LoadEnvFileTest, ShowsEveryHotkeyLineAsARowAndTheirCount) {
               nullptr);
     // 'set color red' is a setting, not a hotkey.
     EXPECT_EQ(HotkeyRows(),
-              (Rows{{"F2", "zoom fit"}, {"F4", "pan  left"}, {"F5", ""}, {"", "F6 x"}}));
+              (Rows{{"F2", "zoom fit"}, {"F4", "pan  left"}, {"F5", ""}, {"F6", "x"}}));
     EXPECT_EQ(ControlText("标签2"), "4\xb8\xf6");
 }
 

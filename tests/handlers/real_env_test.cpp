@@ -1,6 +1,6 @@
 // Env files as users keep them, edited through the real window: the list
-// shows their hotkeys, and a delete, a modify of a funckey row and an add
-// change exactly those lines of the file.
+// shows their hotkeys, and a delete, a modify and an add change exactly
+// those lines of the file.
 #include <windows.h>
 
 #include <algorithm>
@@ -30,7 +30,7 @@ void RealEnvTest::EditThroughTheWindow(const keyloom::testing::EnvShape& shape) 
 
     SelectHotkeyRowForTest(shape.deleteRow);
     ClickButton("按钮_删除");
-    SelectHotkeyRowForTest(shape.funckeyRow);
+    SelectHotkeyRowForTest(shape.modifyRow);
     ClickButton("按钮_修改");
     TypeInto("编辑框3", shape.newCommand);
     ClickButton("按钮_确认");
@@ -41,12 +41,11 @@ void RealEnvTest::EditThroughTheWindow(const keyloom::testing::EnvShape& shape) 
 
     keyloom::testing::LineDiff diff =
         keyloom::testing::DiffLines(shape.text, ReadFileBytes(TestEnvPath()));
-    Lines removed = {shape.deletedLine, shape.funckeyLine};
+    Lines removed = shape.removed;
     std::sort(removed.begin(), removed.end());
     std::sort(diff.removed.begin(), diff.removed.end());
     EXPECT_EQ(diff.removed, removed);
-    EXPECT_EQ(diff.added,
-              (Lines{shape.newFunckeyLine, keyloom::testing::kAddedLine + shape.lineEnd}));
+    EXPECT_EQ(diff.added, shape.added);
     EXPECT_EQ(ControlText("标签2"), std::to_string(shape.rows.size()) + "个");
     // The file as it was before this run's first change.
     EXPECT_EQ(ReadFileBytes(TestEnvPath() + ".bak"), shape.text);
