@@ -1,6 +1,7 @@
 // Env files as users keep them, edited through the real window: the list
-// shows their hotkeys, and a delete, a modify and an add change exactly
-// those lines of the file.
+// shows their hotkeys, those below Allegro's section line too, and a delete,
+// a modify and an add change exactly those lines of the file; a delete below
+// the line is refused once Allegro has rewritten its section.
 #include <windows.h>
 
 #include <algorithm>
@@ -51,12 +52,42 @@ void RealEnvTest::EditThroughTheWindow(const keyloom::testing::EnvShape& shape) 
     EXPECT_EQ(ReadFileBytes(TestEnvPath() + ".bak"), shape.text);
 }
 
+const keyloom::testing::EnvShape& Shape(std::string_view name) {
+    static const std::vector<keyloom::testing::EnvShape> shapes = keyloom::testing::EnvShapes();
+    for (const keyloom::testing::EnvShape& shape : shapes) {
+        if (shape.name == name) return shape;
+    }
+    ADD_FAILURE() << "no shape " << name;
+    return shapes.front();
+}
+
 TEST_F(RealEnvTest, CrLfFileWithCommentsSettingsAndFunckeys) {
-    EditThroughTheWindow(keyloom::testing::EnvShapes()[0]);
+    EditThroughTheWindow(Shape("comments, settings and funckeys, CR LF"));
 }
 
 TEST_F(RealEnvTest, FileWithLfLineEnds) {
-    EditThroughTheWindow(keyloom::testing::EnvShapes()[1]);
+    EditThroughTheWindow(Shape("LF line ends"));
+}
+
+TEST_F(RealEnvTest, HotkeysOnlyBelowTheMarker) {
+    EditThroughTheWindow(Shape("hotkeys only below the marker, LF"));
+}
+
+TEST_F(RealEnvTest, AQuotedSpaceKeyAboveAndBelowTheMarker) {
+    EditThroughTheWindow(Shape("a quoted Space key"));
+}
+
+TEST_F(RealEnvTest, ATailRowsDeleteAfterAllegroRewroteItsSectionFails) {
+    const keyloom::testing::EnvShape& shape = Shape("hotkeys above and below the marker");
+    StartWithBytes(shape.text);
+    const std::string rewritten = keyloom::testing::WithNewSection(shape.text);
+    ASSERT_TRUE(WriteFileBytes(TestEnvPath(), rewritten));
+    SelectHotkeyRowForTest(shape.deleteRow);
+    ClickButton("按钮_删除");
+    ASSERT_EQ(boxes_.Boxes().size(), 1u);
+    EXPECT_EQ(boxes_.Boxes()[0].text, "存储失败！");
+    EXPECT_EQ(ReadFileBytes(TestEnvPath()), rewritten);
+    EXPECT_EQ(ListRows().size(), shape.rows.size() - 1);
 }
 
 }  // namespace
