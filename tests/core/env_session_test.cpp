@@ -249,6 +249,11 @@ TEST(EnvSession, AHeadChangedSinceTheRunReadItIsNotWrittenOver) {
     std::remove(env.c_str());
     EXPECT_FALSE(run.Save());
     EXPECT_EQ(folder.Names(), Lines{});
+    // Nor over a file of Allegro's section only that was emptied since.
+    testing::WriteBytes(env, "### User Preferences section\r\nalias F9 x\r\n");
+    KeyloomRun sectionOnly(env);
+    testing::WriteBytes(env, "");
+    ExpectRefused(sectionOnly, folder, "", Lines{"env"});
 }
 
 TEST(EnvSession, AFileTheRunCouldNotReadIsNotWrittenOver) {
