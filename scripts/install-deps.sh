@@ -56,7 +56,9 @@ if [ ${#missing[@]} -gt 0 ] || [ $want_wine32 = yes ]; then
     if [ $update_status -ne 0 ]; then
         echo "install-deps.sh: apt-get update could not load ${broken:-its package lists ($(last_apt_error <<<"$update_output"))}; going on with the lists it has"
     fi
-    echo "Installing: ${missing[*]}$([ $want_wine32 = no ] || echo " $wine32")"
+    wanted=("${missing[@]}")
+    [ $want_wine32 = no ] || wanted+=("$wine32")
+    echo "Installing: ${wanted[*]}"
     wine32_done=no
     if [ $want_wine32 = yes ]; then
         # Together first, so the new 64-bit libraries come at versions the
