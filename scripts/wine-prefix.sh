@@ -1,13 +1,14 @@
 #!/bin/bash
-# Creates the build's Wine prefix once (64-bit, able to run 32-bit programs),
-# with Chinese fonts and without the 2 s wait on each hide of a top-level
-# window that Wine has when no window manager runs.
+# Creates the build's Wine prefix once (64-bit, able to run 32-bit programs
+# where the 32-bit Wine is installed), with Chinese fonts and without the 2 s
+# wait on each hide of a top-level window that Wine has when no window
+# manager runs. Made again when the installed Wine changed since.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 mkdir -p "$(dirname "$WINEPREFIX")"
 exec 9>"$WINEPREFIX.lock"
 flock 9
-if [ -f "$WINEPREFIX/.keyloom-ready" ]; then exit 0; fi
+if keyloom_prefix_ready; then exit 0; fi
 rm -rf "$WINEPREFIX"
 LC_ALL=zh_CN.UTF-8 wineboot -i >/dev/null 2>&1
 reg_add() { LC_ALL=zh_CN.UTF-8 wine reg add "$@" /f >/dev/null 2>&1; }
@@ -17,4 +18,4 @@ for face in SimSun NSimSun SimHei "MS Shell Dlg" "MS Shell Dlg 2" Tahoma; do
     reg_add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d "WenQuanYi Micro Hei"
 done
 wineserver -w
-touch "$WINEPREFIX/.keyloom-ready"
+keyloom_wine_kind >"$WINEPREFIX/.keyloom-ready"

@@ -4,7 +4,7 @@
 set -euo pipefail
 here="$(dirname "${BASH_SOURCE[0]}")"
 source "$here/wine-env.sh"
-[ -f "$WINEPREFIX/.keyloom-ready" ] || "$here/wine-prefix.sh"
+keyloom_prefix_ready || "$here/wine-prefix.sh"
 if [ -z "${DISPLAY:-}" ]; then
     echo "wine-run.sh: no DISPLAY; run under scripts/with-xvfb.sh" >&2
     exit 2
