@@ -3,6 +3,7 @@
 #include "core/edit_mode.h"
 #include "core/env_temporary.h"
 #include "handlers/load_env_file.h"
+#include "handlers/slide_link.h"
 #include "platform/globals.h"
 #include "platform/program_folder.h"
 #include "platform/skin_module.h"
@@ -15,7 +16,6 @@ namespace keyloom {
 namespace {
 
 constexpr int kCreatedHeight = 325;
-constexpr int kSlideTickMilliseconds = 30;
 
 }  // namespace
 

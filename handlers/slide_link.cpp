@@ -13,7 +13,6 @@ namespace {
 constexpr std::string_view kLinkName = kLinkControl;
 constexpr std::string_view kRightTimer = kSlideRightTimer;
 constexpr std::string_view kLeftTimer = kSlideLeftTimer;
-constexpr int kTickMilliseconds = 30;
 constexpr int kRightTurn = 65;
 constexpr int kLeftTurn = 0;
 
@@ -22,7 +21,7 @@ constexpr int kLeftTurn = 0;
 void OnSlideRightTick() {
     SetControlLeft(kLinkName, ControlLeft(kLinkName) + 1);
     if (ControlLeft(kLinkName) >= kRightTurn) {
-        SetTimerInterval(kLeftTimer, kTickMilliseconds);
+        SetTimerInterval(kLeftTimer, kSlideTickMilliseconds);
         SetTimerInterval(kRightTimer, 0);
     }
 }
@@ -31,7 +30,7 @@ void OnSlideLeftTick() {
     SetControlLeft(kLinkName, ControlLeft(kLinkName) - 1);
     if (ControlLeft(kLinkName) == kLeftTurn) {
         SetTimerInterval(kLeftTimer, 0);
-        SetTimerInterval(kRightTimer, kTickMilliseconds);
+        SetTimerInterval(kRightTimer, kSlideTickMilliseconds);
     }
 }
 
