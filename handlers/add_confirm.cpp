@@ -14,6 +14,7 @@
 #include "handlers/toggle_edit_panel.h"
 #include "platform/message_box.h"
 #include "window/control_names.h"
+#include "window/edit_panel.h"
 #include "window/hotkey_list.h"
 #include "window/window_ops.h"
 

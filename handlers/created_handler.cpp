@@ -1,6 +1,5 @@
 #include "handlers/created_handler.h"
 
-#include "core/edit_mode.h"
 #include "core/env_temporary.h"
 #include "handlers/load_env_file.h"
 #include "handlers/slide_link.h"
@@ -9,6 +8,7 @@
 #include "platform/skin_module.h"
 #include "window/control_lookup.h"
 #include "window/control_names.h"
+#include "window/edit_panel.h"
 #include "window/window_ops.h"
 
 namespace keyloom {

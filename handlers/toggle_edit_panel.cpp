@@ -1,6 +1,5 @@
 #include "handlers/toggle_edit_panel.h"
 
-#include "core/edit_mode.h"
 #include "window/control_names.h"
 #include "window/edit_panel.h"
 #include "window/window_ops.h"

@@ -2,14 +2,21 @@
 
 #include <string_view>
 
-#include "core/edit_mode.h"
 #include "window/control_names.h"
 #include "window/window_ops.h"
 
 namespace keyloom {
 
+bool IsPanelShownAt(int windowWidth) {
+    return windowWidth >= kPanelShownFrom;
+}
+
+int ToggledPanelWidth(int windowWidth) {
+    return IsPanelShownAt(windowWidth) ? kPanelHiddenWidth : kPanelShownWidth;
+}
+
 bool IsEditPanelShown() {
-    return IsPanelShown(MainWindowWidth());
+    return IsPanelShownAt(MainWindowWidth());
 }
 
 bool IsInHiddenEditPanel(HWND control) {

@@ -7,6 +7,19 @@
 
 namespace keyloom {
 
+// Outer widths of the window: 474 shows the panel, 266 hides it, and any
+// width from 470 on counts as shown.
+inline constexpr int kPanelShownWidth = 474;
+inline constexpr int kPanelHiddenWidth = 266;
+inline constexpr int kPanelShownFrom = 470;
+
+// The panel rule on a window width.
+bool IsPanelShownAt(int windowWidth);
+
+// The width a toggle sets: shown when it was hidden, else hidden. The test
+// is against 470, not against the 474 it sets.
+int ToggledPanelWidth(int windowWidth);
+
 // True while the window is wide enough to show the panel.
 bool IsEditPanelShown();
 
