@@ -63,8 +63,8 @@ if [ "$mode" = run ]; then
     shot 266 "$run/screenshot.png"
 else
     shot 266 "$root/docs/keyloom-narrow.png"
-    # 按钮_添加 (control id 1016) opens the edit panel as a user would.
-    timeout 60 wine explorer "/desktop=$desktop,${desk_w}x${desk_h}" keyloom_poke.exe click 1016 || true
+    # 按钮_添加 opens the edit panel as a user would.
+    timeout 60 wine explorer "/desktop=$desktop,${desk_w}x${desk_h}" keyloom_poke.exe click add || true
     sleep 2
     shot 474 "$root/docs/keyloom-wide.png"
 fi

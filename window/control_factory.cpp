@@ -48,12 +48,11 @@ HFONT FontFor(const ControlSpec& spec) {
     return DefaultGuiFont();
 }
 
-HWND CreateControl(const ControlSpec& spec, int index, HWND parent) {
+HWND CreateControl(const ControlSpec& spec, HWND parent) {
     HWND control = CreateWindowExA(
         spec.exStyle, ControlClassName(static_cast<int>(spec.kind)), spec.caption,
         WS_CHILD | WS_VISIBLE | spec.style, spec.left, spec.top, spec.width, spec.height, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdOf(index))),
-        GetModuleHandleA(nullptr), nullptr);
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleA(nullptr), nullptr);
     if (!control) return nullptr;
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec)), FALSE);
     switch (spec.kind) {
@@ -107,7 +106,7 @@ bool CreateControls(HWND mainWindow, HWND* windows) {
             if (spec.kind == ControlKind::Timer || inGroup != (pass == 1)) continue;
             HWND parent = inGroup ? windows[ControlIndex(spec.parent)] : mainWindow;
             if (!parent) return false;
-            windows[i] = CreateControl(spec, static_cast<int>(i), parent);
+            windows[i] = CreateControl(spec, parent);
             if (!windows[i]) return false;
         }
     }

@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "window/control_ids.h"
+
 namespace keyloom {
 
 // Unknown is for a window that is none of the kinds (never in the table).
@@ -26,6 +28,7 @@ enum class ControlKind {
 struct ControlSpec {
     ControlKind kind;
     const char* name;
+    ControlId id;
     const char* parent;  // "" for the window itself
     int left, top, width, height;
     const char* caption;
@@ -54,12 +57,10 @@ extern const std::size_t kControlCount;
 // Index of the control named name in kControls, or -1.
 int ControlIndex(std::string_view name);
 
-// Control ids and timer ids follow the table order.
-inline int ControlIdOf(int index) {
-    return 1000 + index;
-}
-inline int ControlIndexOfId(int id) {
-    return id - 1000;
-}
+// The fixed id of the control named name, or 0 for an unknown name.
+int ControlIdOf(std::string_view name);
+
+// Index in kControls of the control with this id, or -1.
+int ControlIndexOfId(int id);
 
 }  // namespace keyloom

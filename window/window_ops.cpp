@@ -99,7 +99,7 @@ void SetTimerInterval(std::string_view timerName, int milliseconds) {
     if (milliseconds < 0) milliseconds = 0;
     if (milliseconds == gTimerIntervals[index]) return;
     HWND window = MainWindow();
-    UINT_PTR id = static_cast<UINT_PTR>(ControlIdOf(index));
+    UINT_PTR id = static_cast<UINT_PTR>(kControls[index].id);
     if (window) KillTimer(window, id);
     if (window && milliseconds > 0) SetTimer(window, id, static_cast<UINT>(milliseconds), nullptr);
     gTimerIntervals[index] = window ? milliseconds : 0;

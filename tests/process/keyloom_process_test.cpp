@@ -34,7 +34,7 @@ HWND WaitForMainWindow(RunningProgram& program) {
 }
 
 HWND Control(HWND window, const char* name) {
-    return FindDescendantById(window, ControlIdOf(ControlIndex(name)));
+    return FindDescendantById(window, ControlIdOf(name));
 }
 
 DWORD CloseAndWait(HWND window, RunningProgram& program) {
