@@ -51,7 +51,8 @@ HFONT FontFor(const ControlSpec& spec) {
 HWND CreateControl(const ControlSpec& spec, HWND parent) {
     HWND control = CreateWindowExA(
         spec.exStyle, ControlClassName(static_cast<int>(spec.kind)), spec.caption,
-        WS_CHILD | WS_VISIBLE | spec.style, spec.left, spec.top, spec.width, spec.height, parent,
+        WS_CHILD | WS_VISIBLE | spec.style | (spec.tabOrder > 0 ? WS_TABSTOP : 0), spec.left,
+        spec.top, spec.width, spec.height, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleA(nullptr), nullptr);
     if (!control) return nullptr;
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec)), FALSE);

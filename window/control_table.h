@@ -32,8 +32,9 @@ struct ControlSpec {
     const char* parent;  // "" for the window itself
     int left, top, width, height;
     const char* caption;
-    DWORD style;  // beyond WS_CHILD | WS_VISIBLE
+    DWORD style;  // beyond WS_CHILD | WS_VISIBLE (and WS_TABSTOP, from tabOrder)
     DWORD exStyle;
+    int tabOrder;  // place in the Tab order, from 1; 0 for no tab stop
 };
 
 // CloseRequested and Destroyed are the window's own: a bound close handler

@@ -10,6 +10,7 @@
 #include "window/hotkey_list.h"
 #include "window/hyperlink.h"
 #include "window/logo_picture.h"
+#include "window/window_focus.h"
 #include "window/window_ops.h"
 
 namespace keyloom {
@@ -63,6 +64,7 @@ void OnClose(HWND window) {
 
 void OnDestroy() {
     ForgetWindows();
+    ForgetFocusedControl();
     ForgetTimerIntervals();
     ReleaseFonts();
     RaiseControlEvent("", ControlEvent::Destroyed);
@@ -85,6 +87,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         }
         case WM_CTLCOLORSTATIC:
             return OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_ACTIVATE:
+            OnMainWindowActivate(window, wParam);
+            return 0;
         case WM_CLOSE:
             OnClose(window);
             return 0;
@@ -121,7 +126,7 @@ HWND CreateMainWindow(BindingTable bindings) {
     // Centred on the full screen (not the work area) at the described size.
     int left = (GetSystemMetrics(SM_CXSCREEN) - kDescribedWidth) / 2;
     int top = (GetSystemMetrics(SM_CYSCREEN) - kDescribedHeight) / 2;
-    HWND window = CreateWindowExA(WS_EX_CONTROLPARENT, kMainWindowClassName, kMainWindowTitle,
+    HWND window = CreateWindowExA(0, kMainWindowClassName, kMainWindowTitle,
                                   WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, left,
                                   top, kDescribedWidth, kDescribedHeight, nullptr, nullptr,
                                   GetModuleHandleA(nullptr), nullptr);
