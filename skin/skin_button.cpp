@@ -36,13 +36,13 @@ UINT TextFormat(LONG style, HWND hwnd) {
 }
 
 void DrawCaptionText(HDC dc, HWND hwnd, LONG style, RECT box) {
-    char text[512] = {};
-    GetWindowTextA(hwnd, text, sizeof(text));
-    if (text[0] == '\0') return;
+    wchar_t text[512] = {};
+    GetWindowTextW(hwnd, text, sizeof(text) / sizeof(text[0]));
+    if (text[0] == L'\0') return;
     UINT format = TextFormat(style, hwnd);
     if (style & BS_MULTILINE) {
         RECT measure = box;
-        DrawTextA(dc, text, -1, &measure, format | DT_WORDBREAK | DT_CALCRECT);
+        DrawTextW(dc, text, -1, &measure, format | DT_WORDBREAK | DT_CALCRECT);
         const LONG height = measure.bottom - measure.top;
         switch (style & BS_VCENTER) {
             case BS_TOP:
@@ -53,7 +53,7 @@ void DrawCaptionText(HDC dc, HWND hwnd, LONG style, RECT box) {
             default:
                 box.top += (box.bottom - box.top - height) / 2;
         }
-        DrawTextA(dc, text, -1, &box, format | DT_WORDBREAK);
+        DrawTextW(dc, text, -1, &box, format | DT_WORDBREAK);
         return;
     }
     switch (style & BS_VCENTER) {
@@ -66,7 +66,7 @@ void DrawCaptionText(HDC dc, HWND hwnd, LONG style, RECT box) {
         default:
             format |= DT_VCENTER;
     }
-    DrawTextA(dc, text, -1, &box, format | DT_SINGLELINE);
+    DrawTextW(dc, text, -1, &box, format | DT_SINGLELINE);
 }
 
 void PaintPushButton(HWND hwnd, HDC target) {
@@ -139,9 +139,9 @@ void PaintGroupBox(HWND hwnd, HDC target) {
     FrameRound(dc, frame, std::min<int>(look.groupRadius, (frame.bottom - frame.top) / 2),
                ToColorRef(look.Colour(SkinRole::GroupFrame)));
 
-    char text[512] = {};
-    GetWindowTextA(hwnd, text, sizeof(text));
-    if (text[0] != '\0') {
+    wchar_t text[512] = {};
+    GetWindowTextW(hwnd, text, sizeof(text) / sizeof(text[0]));
+    if (text[0] != L'\0') {
         // The parent says which text colour it wants (a skinned parent keeps
         // a colour the program chose and gives the skin's otherwise).
         SetTextColor(dc, ToColorRef(look.Colour(SkinRole::Text)));
@@ -153,12 +153,12 @@ void PaintGroupBox(HWND hwnd, HDC target) {
         const UINT format = DT_SINGLELINE | DT_LEFT | DT_TOP | TextFormat(BS_LEFT, hwnd);
         RECT box = {rc.left + 8, rc.top, rc.right - 8, rc.top + metrics.tmHeight};
         RECT measure = box;
-        DrawTextA(dc, text, -1, &measure, format | DT_CALCRECT);
+        DrawTextW(dc, text, -1, &measure, format | DT_CALCRECT);
         box.right = std::min(box.right, measure.right + 4);
         FillSolid(dc, box, ToColorRef(look.Colour(SkinRole::Window)));
         box.left += 2;
         SetBkMode(dc, TRANSPARENT);
-        DrawTextA(dc, text, -1, &box, format | DT_END_ELLIPSIS);
+        DrawTextW(dc, text, -1, &box, format | DT_END_ELLIPSIS);
     }
     SelectObject(dc, oldFont);
 }

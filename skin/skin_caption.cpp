@@ -93,13 +93,13 @@ void DrawTitle(HWND hwnd, HDC dc, const CaptionLayout& layout, bool active) {
     } else if (layout.hasClose) {
         text.right = layout.closeBox.left - 2;
     }
-    char title[512] = {};
-    GetWindowTextA(hwnd, title, sizeof(title));
-    if (title[0] == '\0' || text.right <= text.left) return;
+    wchar_t title[512] = {};
+    GetWindowTextW(hwnd, title, sizeof(title) / sizeof(title[0]));
+    if (title[0] == L'\0' || text.right <= text.left) return;
     HGDIOBJ oldFont = gSkin.captionFont ? SelectObject(dc, gSkin.captionFont) : nullptr;
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, SkinRgb(active ? SkinRole::CaptionText : SkinRole::CaptionInactiveText));
-    DrawTextA(dc, title, -1, &text, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
+    DrawTextW(dc, title, -1, &text, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
     if (oldFont) SelectObject(dc, oldFont);
 }
 

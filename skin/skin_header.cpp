@@ -30,19 +30,19 @@ void PaintItem(HWND hwnd, HDC dc, int index, bool pressed) {
     const RECT separator = {item.right - 1, item.top + 3, item.right, item.bottom - 3};
     FillSolid(dc, separator, SkinRgb(SkinRole::HeaderSeparator));
 
-    char text[260] = {};
-    HDITEMA info = {};
+    wchar_t text[260] = {};
+    HDITEMW info = {};
     info.mask = HDI_TEXT | HDI_FORMAT;
     info.pszText = text;
-    info.cchTextMax = sizeof(text);
-    if (!SendMessageA(hwnd, HDM_GETITEMA, index, reinterpret_cast<LPARAM>(&info))) return;
-    if (text[0] == '\0') return;
+    info.cchTextMax = sizeof(text) / sizeof(text[0]);
+    if (!SendMessageW(hwnd, HDM_GETITEMW, index, reinterpret_cast<LPARAM>(&info))) return;
+    if (text[0] == L'\0') return;
     RECT box = item;
     InflateRect(&box, -6, 0);
     if (pressed) OffsetRect(&box, 1, 1);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, SkinRgb(SkinRole::HeaderText));
-    DrawTextA(
+    DrawTextW(
         dc, text, -1, &box,
         AlignmentFormat(info.fmt) | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
 }

@@ -2,6 +2,10 @@
 
 #include <commctrl.h>
 
+#include <string>
+
+#include "platform/program_text.h"
+
 #include "window/app_cursor.h"
 #include "window/control_cursor.h"
 #include "window/control_table.h"
@@ -32,13 +36,15 @@ void SetUpHotkeyList(HWND list) {
     };
     const Column columns[] = {{"  快捷键", 80, LVCFMT_LEFT}, {"功能定义", 100, LVCFMT_CENTER}};
     for (int i = 0; i < 2; ++i) {
-        LVCOLUMNA column = {};
+        // The titles are the program's texts, the cells the env file's.
+        std::wstring title = WideProgramText(columns[i].title);
+        LVCOLUMNW column = {};
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
         column.fmt = columns[i].format;
         column.cx = columns[i].width;
-        column.pszText = const_cast<char*>(columns[i].title);
+        column.pszText = title.data();
         column.iSubItem = i;
-        SendMessageA(list, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
+        SendMessageW(list, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
     }
 }
 
@@ -48,12 +54,25 @@ HFONT FontFor(const ControlSpec& spec) {
     return DefaultGuiFont();
 }
 
+// The env file's controls are ANSI windows as they always were; the others
+// are wide windows, so their captions keep their characters on any code
+// page (class names are ASCII, which code page 936 leaves as it is).
+HWND CreateControlWindow(const ControlSpec& spec, HWND parent) {
+    const DWORD style = WS_CHILD | WS_VISIBLE | spec.style | (spec.tabOrder > 0 ? WS_TABSTOP : 0);
+    const char* className = ControlClassName(static_cast<int>(spec.kind));
+    HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id));
+    if (HoldsEnvText(spec.kind)) {
+        return CreateWindowExA(spec.exStyle, className, spec.caption, style, spec.left, spec.top,
+                               spec.width, spec.height, parent, id, GetModuleHandleA(nullptr),
+                               nullptr);
+    }
+    return CreateWindowExW(spec.exStyle, WideProgramText(className).c_str(),
+                           WideProgramText(spec.caption).c_str(), style, spec.left, spec.top,
+                           spec.width, spec.height, parent, id, GetModuleHandleW(nullptr), nullptr);
+}
+
 HWND CreateControl(const ControlSpec& spec, HWND parent) {
-    HWND control = CreateWindowExA(
-        spec.exStyle, ControlClassName(static_cast<int>(spec.kind)), spec.caption,
-        WS_CHILD | WS_VISIBLE | spec.style | (spec.tabOrder > 0 ? WS_TABSTOP : 0), spec.left,
-        spec.top, spec.width, spec.height, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleA(nullptr), nullptr);
+    HWND control = CreateControlWindow(spec, parent);
     if (!control) return nullptr;
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec)), FALSE);
     switch (spec.kind) {

@@ -25,6 +25,13 @@ enum class ControlKind {
     Unknown
 };
 
+// Edit boxes and the list hold the env file's bytes, which stay in the
+// system's ANSI code page and go through the ANSI functions; every other
+// control shows the program's own texts (code page 936) as wide text.
+inline bool HoldsEnvText(ControlKind kind) {
+    return kind == ControlKind::Edit || kind == ControlKind::ListView;
+}
+
 struct ControlSpec {
     ControlKind kind;
     const char* name;

@@ -19,7 +19,9 @@ int MainWindowHeight();
 void SetMainWindowWidth(int width);
 void SetMainWindowHeight(int height);
 
-// Edit box text or caption of a label, button or group box.
+// Edit box text or caption of a label, button or group box. An edit box
+// holds the env file's bytes as they are; a caption is one of the
+// program's texts, shown as wide text and read back as code page 936.
 std::string ControlText(std::string_view name);
 void SetControlText(std::string_view name, std::string_view text);
 
