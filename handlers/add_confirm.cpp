@@ -61,7 +61,7 @@ void OnConfirmClick() {
     // The window narrows right after the save, so the content box is not
     // filled for nobody to see.
     SaveEnvFile(PanelAfterSave::Hidden);
-    SetMainWindowWidth(kPanelHiddenWidth);
+    HideEditPanel();
     // The focus leaves the panel with it; a key press on the hidden confirm
     // button would add the same hotkey again.
     FocusControl(kHotkeyList);

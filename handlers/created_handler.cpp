@@ -8,6 +8,7 @@
 #include "platform/skin_module.h"
 #include "window/control_lookup.h"
 #include "window/control_names.h"
+#include "window/dpi_layout.h"
 #include "window/edit_panel.h"
 #include "window/window_ops.h"
 
@@ -22,8 +23,8 @@ constexpr int kCreatedHeight = 325;
 void OnMainWindowCreated() {
     SkinModuleInstance->ApplySkin(1, 110, 40, 10);
     // The edit panel starts hidden; the top-left corner stays put.
-    SetMainWindowWidth(kPanelHiddenWidth);
-    SetMainWindowHeight(kCreatedHeight);
+    HideEditPanel();
+    SetMainWindowHeight(ScaledToWindow(kCreatedHeight));
     delete EnvFilePath;
     EnvFilePath = new std::string(EnvFilePathFor(ProgramFilePath()));
     SetTimerInterval(kSlideRightTimer, kSlideTickMilliseconds);

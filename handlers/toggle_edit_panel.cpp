@@ -1,13 +1,14 @@
 #include "handlers/toggle_edit_panel.h"
 
 #include "window/control_names.h"
+#include "window/dpi_layout.h"
 #include "window/edit_panel.h"
 #include "window/window_ops.h"
 
 namespace keyloom {
 
 void ToggleEditPanel() {
-    SetMainWindowWidth(ToggledPanelWidth(MainWindowWidth()));
+    SetMainWindowWidth(ToggledPanelWidth(MainWindowWidth(), MainWindowDpi()));
     FocusKeyBoxOrList();
     SetControlText(kContentBox, "");
 }

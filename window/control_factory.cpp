@@ -9,6 +9,7 @@
 #include "window/app_cursor.h"
 #include "window/control_cursor.h"
 #include "window/control_table.h"
+#include "window/dpi_layout.h"
 #include "window/fonts.h"
 #include "window/group_box.h"
 #include "window/hyperlink.h"
@@ -41,17 +42,11 @@ void SetUpHotkeyList(HWND list) {
         LVCOLUMNW column = {};
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
         column.fmt = columns[i].format;
-        column.cx = columns[i].width;
+        column.cx = ScaledToWindow(columns[i].width);
         column.pszText = title.data();
         column.iSubItem = i;
         SendMessageW(list, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
     }
-}
-
-HFONT FontFor(const ControlSpec& spec) {
-    if (spec.kind == ControlKind::Hyperlink) return LinkFont();
-    if (spec.kind == ControlKind::Edit && (spec.style & ES_MULTILINE)) return MemoFont();
-    return DefaultGuiFont();
 }
 
 // The env file's controls are ANSI windows as they always were; the others
@@ -61,20 +56,22 @@ HWND CreateControlWindow(const ControlSpec& spec, HWND parent) {
     const DWORD style = WS_CHILD | WS_VISIBLE | spec.style | (spec.tabOrder > 0 ? WS_TABSTOP : 0);
     const char* className = ControlClassName(static_cast<int>(spec.kind));
     HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id));
+    const RECT rect = ScaledControlRect(spec, MainWindowDpi());
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
     if (HoldsEnvText(spec.kind)) {
-        return CreateWindowExA(spec.exStyle, className, spec.caption, style, spec.left, spec.top,
-                               spec.width, spec.height, parent, id, GetModuleHandleA(nullptr),
-                               nullptr);
+        return CreateWindowExA(spec.exStyle, className, spec.caption, style, rect.left, rect.top,
+                               width, height, parent, id, GetModuleHandleA(nullptr), nullptr);
     }
     return CreateWindowExW(spec.exStyle, WideProgramText(className).c_str(),
-                           WideProgramText(spec.caption).c_str(), style, spec.left, spec.top,
-                           spec.width, spec.height, parent, id, GetModuleHandleW(nullptr), nullptr);
+                           WideProgramText(spec.caption).c_str(), style, rect.left, rect.top, width,
+                           height, parent, id, GetModuleHandleW(nullptr), nullptr);
 }
 
 HWND CreateControl(const ControlSpec& spec, HWND parent) {
     HWND control = CreateControlWindow(spec, parent);
     if (!control) return nullptr;
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec)), FALSE);
+    SendMessageA(control, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(ControlFont(MainWindowFonts(), spec)), FALSE);
     switch (spec.kind) {
         case ControlKind::GroupBox:
             ForwardGroupBoxMessages(control);
@@ -85,6 +82,10 @@ HWND CreateControl(const ControlSpec& spec, HWND parent) {
         case ControlKind::Hyperlink:
             SetHyperlinkTarget(control, kAdvertisementAddress);
             SetControlCursor(control, AppCursor());
+            break;
+        case ControlKind::Picture:
+            // The class was registered before the window's DPI was known.
+            SetClassLongPtrA(control, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(AppCursor()));
             break;
         default:
             break;

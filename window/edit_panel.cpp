@@ -2,21 +2,28 @@
 
 #include <string_view>
 
+#include "platform/dpi.h"
 #include "window/control_names.h"
+#include "window/dpi_layout.h"
 #include "window/window_ops.h"
 
 namespace keyloom {
 
-bool IsPanelShownAt(int windowWidth) {
-    return windowWidth >= kPanelShownFrom;
+bool IsPanelShownAt(int windowWidth, unsigned dpi) {
+    return windowWidth >= ScaledForDpi(kPanelShownFrom, dpi);
 }
 
-int ToggledPanelWidth(int windowWidth) {
-    return IsPanelShownAt(windowWidth) ? kPanelHiddenWidth : kPanelShownWidth;
+int ToggledPanelWidth(int windowWidth, unsigned dpi) {
+    return ScaledForDpi(IsPanelShownAt(windowWidth, dpi) ? kPanelHiddenWidth : kPanelShownWidth,
+                        dpi);
 }
 
 bool IsEditPanelShown() {
-    return IsPanelShownAt(MainWindowWidth());
+    return IsPanelShownAt(MainWindowWidth(), MainWindowDpi());
+}
+
+void HideEditPanel() {
+    SetMainWindowWidth(ScaledToWindow(kPanelHiddenWidth));
 }
 
 bool IsInHiddenEditPanel(HWND control) {

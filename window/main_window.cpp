@@ -3,10 +3,11 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include "platform/dpi.h"
 #include "platform/resource_ids.h"
 #include "window/app_cursor.h"
 #include "window/control_factory.h"
-#include "window/fonts.h"
+#include "window/dpi_layout.h"
 #include "window/hotkey_list.h"
 #include "window/hyperlink.h"
 #include "window/logo_picture.h"
@@ -66,7 +67,7 @@ void OnDestroy() {
     ForgetWindows();
     ForgetFocusedControl();
     ForgetTimerIntervals();
-    ReleaseFonts();
+    EndMainWindowLayout();
     RaiseControlEvent("", ControlEvent::Destroyed);
 }
 
@@ -87,6 +88,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         }
         case WM_CTLCOLORSTATIC:
             return OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_DPICHANGED:
+            OnMainWindowDpiChanged(window, LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_ACTIVATE:
             OnMainWindowActivate(window, wParam);
             return 0;
@@ -132,6 +136,16 @@ HWND CreateMainWindow(BindingTable bindings) {
                                   GetModuleHandleA(nullptr), nullptr);
     if (!window) return nullptr;
     gMainWindow = window;
+    BeginMainWindowLayout(window);
+    if (MainWindowDpi() != kDefaultDpi) {
+        // Centred again at the described size for the screen's DPI.
+        const int width = ScaledToWindow(kDescribedWidth);
+        const int height = ScaledToWindow(kDescribedHeight);
+        SetWindowPos(window, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                     (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    SetClassLongPtrA(window, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(AppCursor()));
     if (kControlCount > kMaxControls) {
         DestroyWindow(window);
         return nullptr;
