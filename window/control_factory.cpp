@@ -5,7 +5,6 @@
 #include <string>
 
 #include "platform/program_text.h"
-
 #include "window/app_cursor.h"
 #include "window/control_cursor.h"
 #include "window/control_table.h"

@@ -12,8 +12,9 @@ namespace keyloom {
 // The window of a named control; null for timers and unknown names.
 HWND ControlWindow(std::string_view name);
 
-// The main window's outer size. Setting one keeps the position, the other
-// size and the stacking order, and does not activate the window.
+// The main window's outer size in pixels (ScaledToWindow gives the pixels of
+// a 96-DPI length). Setting one keeps the position, the other size and the
+// stacking order, and does not activate the window.
 int MainWindowWidth();
 int MainWindowHeight();
 void SetMainWindowWidth(int width);
@@ -27,7 +28,8 @@ void SetControlText(std::string_view name, std::string_view text);
 
 void FocusControl(std::string_view name);
 
-// Left edge relative to the parent's client area; top and size unchanged.
+// Left edge in pixels relative to the parent's client area; top and size
+// unchanged.
 int ControlLeft(std::string_view name);
 void SetControlLeft(std::string_view name, int left);
 
