@@ -25,7 +25,7 @@ function(keyloom_add_test)
         WORKING_DIRECTORY ${CMAKE_BINARY_DIR} LABELS "${T_LABELS}")
 endfunction()
 
-# keyloom_add_test_run(NAME n PROGRAM target DPI dpi [LOCALE locale])
+# keyloom_add_test_run(NAME n PROGRAM target DPI dpi [LOCALE locale] [ARGS ...])
 # Runs a test program once more on another Windows set-up: in a Wine prefix
 # of its own whose screen has that DPI (144 is 150 % scaling), made on
 # first use, and with the locale given (en_US.UTF-8 gives ANSI code page
@@ -33,11 +33,11 @@ endfunction()
 # rewrites its regional settings, and the DPI holds for a whole prefix, so
 # the build's shared prefix is never used for either.
 function(keyloom_add_test_run)
-    cmake_parse_arguments(T "" "NAME;PROGRAM;DPI;LOCALE" "" ${ARGN})
+    cmake_parse_arguments(T "" "NAME;PROGRAM;DPI;LOCALE" "ARGS" ${ARGN})
     if(NOT T_LOCALE)
         set(T_LOCALE zh_CN.UTF-8)
     endif()
-    add_test(NAME ${T_NAME} COMMAND ${T_PROGRAM} --gtest_brief=0)
+    add_test(NAME ${T_NAME} COMMAND ${T_PROGRAM} --gtest_brief=0 ${T_ARGS})
     set_tests_properties(${T_NAME} PROPERTIES TIMEOUT 600
         WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
         ENVIRONMENT "WINEPREFIX=${CMAKE_SOURCE_DIR}/build/wineprefix-${T_DPI}dpi;KEYLOOM_WINE_DPI=${T_DPI};KEYLOOM_WINE_LOCALE=${T_LOCALE}")
