@@ -96,7 +96,17 @@ def CheckLogo():
 def CheckManifest():
     text = Read("keyloom.manifest").decode("utf-8")
     root = ET.fromstring(text)
-    Check("dpiaware" not in text.lower(), "keyloom.manifest: declares DPI awareness")
+    settings = "http://schemas.microsoft.com/SMI/"
+    aware = root.find(f".//{{{settings}2005/WindowsSettings}}dpiAware")
+    awareness = root.find(f".//{{{settings}2016/WindowsSettings}}dpiAwareness")
+    Check(
+        aware is not None and aware.text.strip().lower() == "true/pm",
+        "keyloom.manifest: dpiAware is not true/pm",
+    )
+    Check(
+        awareness is not None and awareness.text.replace(" ", "") == "PerMonitorV2,PerMonitor",
+        "keyloom.manifest: dpiAwareness is not PerMonitorV2, PerMonitor",
+    )
     level = root.find(".//{urn:schemas-microsoft-com:asm.v3}requestedExecutionLevel")
     Check(
         level is not None and (level.get("level"), level.get("uiAccess")) == ("asInvoker", "false"),

@@ -9,11 +9,12 @@
 #include "core/editing_row.h"
 #include "core/text_rules.h"
 #include "handlers/content_view.h"
-#include "handlers/delete_modify.h"
 #include "handlers/editing_texts.h"
 #include "handlers/save_env_file.h"
+#include "handlers/toggle_edit_panel.h"
 #include "platform/message_box.h"
 #include "window/control_names.h"
+#include "window/edit_panel.h"
 #include "window/hotkey_list.h"
 #include "window/window_ops.h"
 
@@ -60,7 +61,7 @@ void OnConfirmClick() {
     // The window narrows right after the save, so the content box is not
     // filled for nobody to see.
     SaveEnvFile(PanelAfterSave::Hidden);
-    SetMainWindowWidth(kPanelHiddenWidth);
+    HideEditPanel();
     // The focus leaves the panel with it; a key press on the hidden confirm
     // button would add the same hotkey again.
     FocusControl(kHotkeyList);

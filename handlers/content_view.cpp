@@ -21,7 +21,7 @@ void FillContentBox() {
 
 void ShowEnvContent() {
     const std::string text = EnvFileText();
-    ShowMessageBox(text.c_str(), kEnvContentTitle, kPlainStyle);
+    ShowMessageBox(text.c_str(), kEnvContentTitle, kPlainStyle, BoxText::EnvFile);
 }
 
 }  // namespace keyloom

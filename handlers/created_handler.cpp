@@ -1,13 +1,15 @@
 #include "handlers/created_handler.h"
 
-#include "core/edit_mode.h"
 #include "core/env_temporary.h"
 #include "handlers/load_env_file.h"
+#include "handlers/slide_link.h"
 #include "platform/globals.h"
 #include "platform/program_folder.h"
 #include "platform/skin_module.h"
 #include "window/control_lookup.h"
 #include "window/control_names.h"
+#include "window/dpi_layout.h"
+#include "window/edit_panel.h"
 #include "window/window_ops.h"
 
 namespace keyloom {
@@ -15,15 +17,14 @@ namespace keyloom {
 namespace {
 
 constexpr int kCreatedHeight = 325;
-constexpr int kSlideTickMilliseconds = 30;
 
 }  // namespace
 
 void OnMainWindowCreated() {
     SkinModuleInstance->ApplySkin(1, 110, 40, 10);
     // The edit panel starts hidden; the top-left corner stays put.
-    SetMainWindowWidth(kPanelHiddenWidth);
-    SetMainWindowHeight(kCreatedHeight);
+    HideEditPanel();
+    SetMainWindowHeight(ScaledToWindow(kCreatedHeight));
     delete EnvFilePath;
     EnvFilePath = new std::string(EnvFilePathFor(ProgramFilePath()));
     SetTimerInterval(kSlideRightTimer, kSlideTickMilliseconds);

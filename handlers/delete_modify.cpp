@@ -1,4 +1,4 @@
-// Delete and Modify, and the edit panel they share with Add.
+// Delete and Modify.
 #include "handlers/delete_modify.h"
 
 #include "core/edit_mode.h"
@@ -6,6 +6,7 @@
 #include "handlers/content_view.h"
 #include "handlers/editing_texts.h"
 #include "handlers/save_env_file.h"
+#include "handlers/toggle_edit_panel.h"
 #include "platform/message_box.h"
 #include "window/control_names.h"
 #include "window/edit_panel.h"
@@ -51,16 +52,6 @@ void OnModifyClick() {
     const int row = EditingRow.Row();
     SetControlText(kKeyBox, HotkeyCell(row, 0));
     SetControlText(kCommandBox, HotkeyCell(row, 1));
-}
-
-void ToggleEditPanel() {
-    SetMainWindowWidth(ToggledPanelWidth(MainWindowWidth()));
-    FocusKeyBoxOrList();
-    SetControlText(kContentBox, "");
-}
-
-void FocusKeyBoxOrList() {
-    FocusControl(IsEditPanelShown() ? kKeyBox : kHotkeyList);
 }
 
 }  // namespace keyloom

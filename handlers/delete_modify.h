@@ -1,17 +1,9 @@
-// Delete and Modify, and the edit panel that Modify and Add share.
+// Delete and Modify.
 #pragma once
 
 namespace keyloom {
 
 void OnDeleteClick();
 void OnModifyClick();
-
-// Shows the edit panel when the window is narrower than 470, else hides it;
-// focus as FocusKeyBoxOrList gives it; 编辑框1 emptied.
-void ToggleEditPanel();
-
-// The focus to 编辑框2 while the panel is shown; to the hotkey list while it
-// is hidden, so that no key press lands in a control the user cannot see.
-void FocusKeyBoxOrList();
 
 }  // namespace keyloom

@@ -1,9 +1,11 @@
 // The advertisement link slides one pixel per tick between the left edge 0
-// and 65, where its right edge stops short of the logo picture. 时钟1 moves
-// it right and 时钟2 left; at each end the one hands over to the other.
+// and 65 (at 96 DPI; the turning points scale with the window), where its
+// right edge stops short of the logo picture. 时钟1 moves it right and 时钟2
+// left; at each end the one hands over to the other.
 #include "handlers/slide_link.h"
 
 #include "window/control_names.h"
+#include "window/dpi_layout.h"
 #include "window/window_ops.h"
 
 namespace keyloom {
@@ -13,7 +15,6 @@ namespace {
 constexpr std::string_view kLinkName = kLinkControl;
 constexpr std::string_view kRightTimer = kSlideRightTimer;
 constexpr std::string_view kLeftTimer = kSlideLeftTimer;
-constexpr int kTickMilliseconds = 30;
 constexpr int kRightTurn = 65;
 constexpr int kLeftTurn = 0;
 
@@ -21,17 +22,17 @@ constexpr int kLeftTurn = 0;
 
 void OnSlideRightTick() {
     SetControlLeft(kLinkName, ControlLeft(kLinkName) + 1);
-    if (ControlLeft(kLinkName) >= kRightTurn) {
-        SetTimerInterval(kLeftTimer, kTickMilliseconds);
+    if (ControlLeft(kLinkName) >= ScaledToWindow(kRightTurn)) {
+        SetTimerInterval(kLeftTimer, kSlideTickMilliseconds);
         SetTimerInterval(kRightTimer, 0);
     }
 }
 
 void OnSlideLeftTick() {
     SetControlLeft(kLinkName, ControlLeft(kLinkName) - 1);
-    if (ControlLeft(kLinkName) == kLeftTurn) {
+    if (ControlLeft(kLinkName) == ScaledToWindow(kLeftTurn)) {
         SetTimerInterval(kLeftTimer, 0);
-        SetTimerInterval(kRightTimer, kTickMilliseconds);
+        SetTimerInterval(kRightTimer, kSlideTickMilliseconds);
     }
 }
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "platform/exit_routine.h"
+#include "platform/program_text.h"
 #include "platform/skin_commands.h"
 
 namespace keyloom {
@@ -37,10 +38,14 @@ std::size_t FormatAllocationFailure(char* out, std::size_t capacity, unsigned lo
 }
 
 void FatalError(const char* message, int code) {
-    // A fixed buffer: this also reports a failed allocation.
+    // Fixed buffers: this also reports a failed allocation.
     static char text[4096];
-    FormatFatalErrorText(text, sizeof text, message, code);
-    MessageBoxA(nullptr, text, "错误", MB_ICONERROR);
+    static wchar_t wideText[sizeof text];
+    static wchar_t wideTitle[16];
+    const std::size_t length = FormatFatalErrorText(text, sizeof text, message, code);
+    WideProgramText(std::string_view(text, length), wideText, sizeof wideText / sizeof *wideText);
+    WideProgramText("错误", wideTitle, sizeof wideTitle / sizeof *wideTitle);
+    MessageBoxW(nullptr, wideText, wideTitle, MB_ICONERROR);
     ClearExitRoutine();
     ReleaseSkinCommandHandles();
     ExitProcess(static_cast<UINT>(-1));

@@ -33,6 +33,9 @@ else
 fi
 step "win64 tests (Wine)" ctest --preset win64
 step "fuzz" scripts/run-fuzz.sh "${KEYLOOM_FUZZ_SECONDS:-60}"
-wineserver -k 2>/dev/null || true
+# The shared prefix and those of the other set-ups (build/wineprefix-*).
+for prefix in "$WINEPREFIX" "$WINEPREFIX"-*; do
+    [ -d "$prefix" ] && WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+done
 echo "summary: $passed passed, $failed failed$([ "$skipped" -eq 0 ] || echo ", $skipped skipped")"
 [ "$failed" -eq 0 ]

@@ -2,7 +2,9 @@
 # `make screenshot`: runs keyloom.exe on our example env in a Wine virtual
 # desktop inside Xvfb (so the frame and the caption are drawn too) and
 # saves the window narrow (docs/keyloom-narrow.png) and wide, with the edit
-# panel opened by the Add button (docs/keyloom-wide.png).
+# panel opened by the Add button (docs/keyloom-wide.png), then wide again on
+# a 144-DPI screen, 150 % scaling (docs/keyloom-wide-150.png), in a Wine
+# prefix of that DPI.
 # With --run DIR (used by scripts/run-keyloom.sh) it saves one narrow shot
 # of the program in DIR to DIR/screenshot.png.
 set -euo pipefail
@@ -25,49 +27,69 @@ else
     cp docs/example-env "$run/env"
 fi
 cp build/win64/keyloom_poke.exe "$run/"
-scripts/wine-prefix.sh
 source scripts/wine-env.sh
+shared_prefix="$WINEPREFIX"
 export LC_ALL=zh_CN.UTF-8
 
-# The desktop is 640 by 480; the window is centred at its described size
-# 477 by 328, then narrowed, so its corner is known.
-desk_w=640
-desk_h=480
-left=$(((desk_w - 477) / 2))
-top=$(((desk_h - 328) / 2))
-desktop="keyloom-shot-$$"
-cd "$run"
-wine explorer "/desktop=$desktop,${desk_w}x${desk_h}" keyloom.exe >/dev/null 2>&1 &
-program=$!
-trap 'kill $program 2>/dev/null || true' EXIT
-# The desktop must exist before a second explorer joins it: two explorers
-# that both make it can leave the second waiting for ever.
-xid=""
-for _ in $(seq 300); do
-    xid="$(xdotool search --name "$desktop" 2>/dev/null | head -n 1 || true)"
-    [ -n "$xid" ] && break
-    sleep 0.1
-done
-[ -n "$xid" ] || { echo "screenshot.sh: no Wine desktop window" >&2; exit 1; }
-timeout 60 wine explorer "/desktop=$desktop,${desk_w}x${desk_h}" keyloom_poke.exe wait || true
-sleep 2
-
-shot() {  # shot WIDTH FILE: the window's outer rectangle
-    import -window "$xid" "$run/desktop.png"
-    convert "$run/desktop.png" -crop "${1}x325+${left}+${top}" +repage "$2"
-    rm -f "$run/desktop.png"
-    echo "saved $2"
+# shots DPI NARROW_FILE WIDE_FILE: one run of Keyloom on a desktop of that
+# DPI; either file may be "-" for no shot.
+shots() {
+    local dpi=$1 narrow=$2 wide=$3
+    export WINEPREFIX="$shared_prefix"
+    unset KEYLOOM_WINE_DPI
+    if [ "$dpi" != 96 ]; then
+        export WINEPREFIX="$shared_prefix-${dpi}dpi" KEYLOOM_WINE_DPI="$dpi"
+    fi
+    scripts/wine-prefix.sh
+    # Lengths of 96 DPI at this one, rounded as the window rounds them.
+    scale() { echo $((($1 * dpi + 48) / 96)); }
+    # The desktop is 640 by 480 at 96 DPI; the window is centred at its
+    # described size 477 by 328, then narrowed, so its corner is known.
+    local desk_w desk_h left top height desktop program xid
+    desk_w=$(scale 640)
+    desk_h=$(scale 480)
+    left=$(((desk_w - $(scale 477)) / 2))
+    top=$(((desk_h - $(scale 328)) / 2))
+    height=$(scale 325)
+    desktop="keyloom-shot-$$-$dpi"
+    (cd "$run" && exec wine explorer "/desktop=$desktop,${desk_w}x${desk_h}" keyloom.exe) \
+        >/dev/null 2>&1 &
+    program=$!
+    trap 'kill $program 2>/dev/null || true' EXIT
+    # The desktop must exist before a second explorer joins it: two
+    # explorers that both make it can leave the second waiting for ever.
+    xid=""
+    for _ in $(seq 300); do
+        xid="$(xdotool search --name "$desktop" 2>/dev/null | head -n 1 || true)"
+        [ -n "$xid" ] && break
+        sleep 0.1
+    done
+    [ -n "$xid" ] || { echo "screenshot.sh: no Wine desktop window" >&2; exit 1; }
+    poke() { (cd "$run" && timeout 60 wine explorer "/desktop=$desktop,${desk_w}x${desk_h}" \
+        keyloom_poke.exe "$@") || true; }
+    poke wait
+    sleep 2
+    shot() {  # shot WIDTH FILE: the window's outer rectangle
+        import -window "$xid" "$run/desktop.png"
+        convert "$run/desktop.png" -crop "${1}x${height}+${left}+${top}" +repage "$2"
+        rm -f "$run/desktop.png"
+        echo "saved $2"
+    }
+    [ "$narrow" = - ] || shot "$(scale 266)" "$narrow"
+    if [ "$wide" != - ]; then
+        # 按钮_添加 opens the edit panel as a user would.
+        poke click add
+        sleep 2
+        shot "$(scale 474)" "$wide"
+    fi
+    poke close
+    timeout 60 tail --pid="$program" -f /dev/null || true
+    trap - EXIT
 }
 
 if [ "$mode" = run ]; then
-    shot 266 "$run/screenshot.png"
+    shots 96 "$run/screenshot.png" -
 else
-    shot 266 "$root/docs/keyloom-narrow.png"
-    # 按钮_添加 (control id 1016) opens the edit panel as a user would.
-    timeout 60 wine explorer "/desktop=$desktop,${desk_w}x${desk_h}" keyloom_poke.exe click 1016 || true
-    sleep 2
-    shot 474 "$root/docs/keyloom-wide.png"
+    shots 96 "$root/docs/keyloom-narrow.png" "$root/docs/keyloom-wide.png"
+    shots 144 - "$root/docs/keyloom-wide-150.png"
 fi
-timeout 60 wine explorer "/desktop=$desktop,${desk_w}x${desk_h}" keyloom_poke.exe close || true
-timeout 60 tail --pid="$program" -f /dev/null || true
-trap - EXIT

@@ -4,6 +4,7 @@
 // background (through the parent's colour messages).
 #include <algorithm>
 
+#include "skin_dpi.h"
 #include "skin_draw.h"
 #include "skin_state.h"
 #include "skin_window.h"
@@ -36,13 +37,13 @@ UINT TextFormat(LONG style, HWND hwnd) {
 }
 
 void DrawCaptionText(HDC dc, HWND hwnd, LONG style, RECT box) {
-    char text[512] = {};
-    GetWindowTextA(hwnd, text, sizeof(text));
-    if (text[0] == '\0') return;
+    wchar_t text[512] = {};
+    GetWindowTextW(hwnd, text, sizeof(text) / sizeof(text[0]));
+    if (text[0] == L'\0') return;
     UINT format = TextFormat(style, hwnd);
     if (style & BS_MULTILINE) {
         RECT measure = box;
-        DrawTextA(dc, text, -1, &measure, format | DT_WORDBREAK | DT_CALCRECT);
+        DrawTextW(dc, text, -1, &measure, format | DT_WORDBREAK | DT_CALCRECT);
         const LONG height = measure.bottom - measure.top;
         switch (style & BS_VCENTER) {
             case BS_TOP:
@@ -53,7 +54,7 @@ void DrawCaptionText(HDC dc, HWND hwnd, LONG style, RECT box) {
             default:
                 box.top += (box.bottom - box.top - height) / 2;
         }
-        DrawTextA(dc, text, -1, &box, format | DT_WORDBREAK);
+        DrawTextW(dc, text, -1, &box, format | DT_WORDBREAK);
         return;
     }
     switch (style & BS_VCENTER) {
@@ -66,7 +67,7 @@ void DrawCaptionText(HDC dc, HWND hwnd, LONG style, RECT box) {
         default:
             format |= DT_VCENTER;
     }
-    DrawTextA(dc, text, -1, &box, format | DT_SINGLELINE);
+    DrawTextW(dc, text, -1, &box, format | DT_SINGLELINE);
 }
 
 void PaintPushButton(HWND hwnd, HDC target) {
@@ -93,7 +94,9 @@ void PaintPushButton(HWND hwnd, HDC target) {
     const Rgb window = look.Colour(SkinRole::Window);
     // A disabled button fades halfway into the background.
     const int fade = enabled ? 0 : 50;
-    const int radius = std::min<int>(look.buttonRadius, std::min(rc.right, rc.bottom) / 2);
+    const UINT dpi = SkinDpiOf(hwnd);
+    const int radius =
+        std::min<int>(SkinScaled(look.buttonRadius, dpi), std::min(rc.right, rc.bottom) / 2);
     FillSolid(dc, rc, ToColorRef(window));
     FillRoundFace(dc, rc, radius, Mix(look.Colour(top), window, fade),
                   Mix(look.Colour(bottom), window, fade));
@@ -109,14 +112,14 @@ void PaintPushButton(HWND hwnd, HDC target) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, Mix(look.Colour(SkinRole::ButtonText), look.Colour(bottom), enabled ? 0 : 55));
     RECT box = rc;
-    InflateRect(&box, -4, -3);
+    InflateRect(&box, -SkinScaled(4, dpi), -SkinScaled(3, dpi));
     if (pressed) OffsetRect(&box, 1, 1);
     DrawCaptionText(dc, hwnd, style, box);
     SelectObject(dc, oldFont);
 
     if (GetFocus() == hwnd && !(SendMessageA(hwnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) {
         RECT focus = rc;
-        InflateRect(&focus, -3, -3);
+        InflateRect(&focus, -SkinScaled(3, dpi), -SkinScaled(3, dpi));
         SetTextColor(dc, RGB(0, 0, 0));
         SetBkColor(dc, RGB(255, 255, 255));
         DrawFocusRect(dc, &focus);
@@ -129,6 +132,7 @@ void PaintGroupBox(HWND hwnd, HDC target) {
     BufferedDc buffer(target, rc);
     HDC dc = buffer.Dc();
     const SkinDef& look = gSkin.look;
+    const UINT dpi = SkinDpiOf(hwnd);
     FillSolid(dc, rc, ToColorRef(look.Colour(SkinRole::Window)));
 
     HGDIOBJ oldFont = SelectObject(dc, ControlFont(hwnd));
@@ -136,12 +140,13 @@ void PaintGroupBox(HWND hwnd, HDC target) {
     GetTextMetricsA(dc, &metrics);
     RECT frame = rc;
     frame.top += metrics.tmHeight / 2;
-    FrameRound(dc, frame, std::min<int>(look.groupRadius, (frame.bottom - frame.top) / 2),
+    FrameRound(dc, frame,
+               std::min<int>(SkinScaled(look.groupRadius, dpi), (frame.bottom - frame.top) / 2),
                ToColorRef(look.Colour(SkinRole::GroupFrame)));
 
-    char text[512] = {};
-    GetWindowTextA(hwnd, text, sizeof(text));
-    if (text[0] != '\0') {
+    wchar_t text[512] = {};
+    GetWindowTextW(hwnd, text, sizeof(text) / sizeof(text[0]));
+    if (text[0] != L'\0') {
         // The parent says which text colour it wants (a skinned parent keeps
         // a colour the program chose and gives the skin's otherwise).
         SetTextColor(dc, ToColorRef(look.Colour(SkinRole::Text)));
@@ -151,14 +156,15 @@ void PaintGroupBox(HWND hwnd, HDC target) {
         }
         if (!IsWindowEnabled(hwnd)) SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
         const UINT format = DT_SINGLELINE | DT_LEFT | DT_TOP | TextFormat(BS_LEFT, hwnd);
-        RECT box = {rc.left + 8, rc.top, rc.right - 8, rc.top + metrics.tmHeight};
+        const int indent = SkinScaled(8, dpi);
+        RECT box = {rc.left + indent, rc.top, rc.right - indent, rc.top + metrics.tmHeight};
         RECT measure = box;
-        DrawTextA(dc, text, -1, &measure, format | DT_CALCRECT);
-        box.right = std::min(box.right, measure.right + 4);
+        DrawTextW(dc, text, -1, &measure, format | DT_CALCRECT);
+        box.right = std::min(box.right, measure.right + SkinScaled(4, dpi));
         FillSolid(dc, box, ToColorRef(look.Colour(SkinRole::Window)));
-        box.left += 2;
+        box.left += SkinScaled(2, dpi);
         SetBkMode(dc, TRANSPARENT);
-        DrawTextA(dc, text, -1, &box, format | DT_END_ELLIPSIS);
+        DrawTextW(dc, text, -1, &box, format | DT_END_ELLIPSIS);
     }
     SelectObject(dc, oldFont);
 }

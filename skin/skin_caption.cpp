@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "skin_dpi.h"
 #include "skin_draw.h"
 #include "skin_state.h"
 
@@ -11,16 +12,16 @@ COLORREF Mix(SkinRole a, SkinRole b, int percent) {
     return ToColorRef(BlendColour(gSkin.look.Colour(a), gSkin.look.Colour(b), percent));
 }
 
-RECT InsideRect(const RECT& window, LONG style, LONG exStyle) {
+RECT InsideRect(const RECT& window, LONG style, LONG exStyle, UINT dpi) {
     RECT r = window;
     const bool dlgFrame =
         (exStyle & WS_EX_DLGMODALFRAME) || ((style & WS_DLGFRAME) && !(style & WS_THICKFRAME));
     if (dlgFrame) {
-        InflateRect(&r, -GetSystemMetrics(SM_CXDLGFRAME), -GetSystemMetrics(SM_CYDLGFRAME));
+        InflateRect(&r, -SkinMetric(SM_CXDLGFRAME, dpi), -SkinMetric(SM_CYDLGFRAME, dpi));
     } else if (style & WS_THICKFRAME) {
-        InflateRect(&r, -GetSystemMetrics(SM_CXFRAME), -GetSystemMetrics(SM_CYFRAME));
+        InflateRect(&r, -SkinMetric(SM_CXFRAME, dpi), -SkinMetric(SM_CYFRAME, dpi));
     } else {
-        InflateRect(&r, -GetSystemMetrics(SM_CXBORDER), -GetSystemMetrics(SM_CYBORDER));
+        InflateRect(&r, -SkinMetric(SM_CXBORDER, dpi), -SkinMetric(SM_CYBORDER, dpi));
     }
     return r;
 }
@@ -39,67 +40,77 @@ HICON SmallIcon(HWND hwnd) {
     return icon;
 }
 
-// Glyphs are drawn from small filled rectangles: crisp at any caption size.
-void DrawClose(HDC dc, const RECT& box, COLORREF colour) {
+// A glyph's square inside its box: the box less a margin, centred.
+struct GlyphSquare {
+    int x0, y0, s, stroke;  // the stroke is two pixels at 96 DPI
+};
+
+GlyphSquare SquareIn(const RECT& box, UINT dpi) {
     const int w = box.right - box.left, h = box.bottom - box.top;
-    const int s = std::max(5, std::min(w, h) - 6);
-    const int x0 = box.left + (w - s) / 2, y0 = box.top + (h - s) / 2;
-    for (int i = 0; i < s; ++i) {
-        const RECT a = {x0 + i, y0 + i, x0 + i + 2, y0 + i + 1};
-        const RECT b = {x0 + s - i - 2, y0 + i, x0 + s - i, y0 + i + 1};
+    const int s = std::max(SkinScaled(5, dpi), std::min(w, h) - SkinScaled(6, dpi));
+    return {box.left + (w - s) / 2, box.top + (h - s) / 2, s, std::max(2, SkinScaled(2, dpi))};
+}
+
+// Glyphs are drawn from small filled rectangles: crisp at any caption size.
+void DrawClose(HDC dc, const RECT& box, COLORREF colour, UINT dpi) {
+    const GlyphSquare g = SquareIn(box, dpi);
+    for (int i = 0; i < g.s; ++i) {
+        const RECT a = {g.x0 + i, g.y0 + i, g.x0 + i + g.stroke, g.y0 + i + 1};
+        const RECT b = {g.x0 + g.s - i - g.stroke, g.y0 + i, g.x0 + g.s - i, g.y0 + i + 1};
         FillSolid(dc, a, colour);
         FillSolid(dc, b, colour);
     }
 }
 
-void DrawMinimise(HDC dc, const RECT& box, COLORREF colour) {
-    const int w = box.right - box.left, h = box.bottom - box.top;
-    const int s = std::max(5, std::min(w, h) - 6);
-    const int x0 = box.left + (w - s) / 2, y0 = box.top + (h - s) / 2;
-    const RECT bar = {x0, y0 + s - 2, x0 + s, y0 + s};
+void DrawMinimise(HDC dc, const RECT& box, COLORREF colour, UINT dpi) {
+    const GlyphSquare g = SquareIn(box, dpi);
+    const RECT bar = {g.x0, g.y0 + g.s - g.stroke, g.x0 + g.s, g.y0 + g.s};
     FillSolid(dc, bar, colour);
 }
 
-void DrawMaximise(HDC dc, const RECT& box, COLORREF colour) {
-    const int w = box.right - box.left, h = box.bottom - box.top;
-    const int s = std::max(5, std::min(w, h) - 6);
-    const int x0 = box.left + (w - s) / 2, y0 = box.top + (h - s) / 2;
-    const RECT top = {x0, y0, x0 + s, y0 + 2};
-    const RECT left = {x0, y0, x0 + 1, y0 + s};
-    const RECT right = {x0 + s - 1, y0, x0 + s, y0 + s};
-    const RECT bottom = {x0, y0 + s - 1, x0 + s, y0 + s};
+void DrawMaximise(HDC dc, const RECT& box, COLORREF colour, UINT dpi) {
+    const GlyphSquare g = SquareIn(box, dpi);
+    const int line = std::max(1, g.stroke / 2);
+    const RECT top = {g.x0, g.y0, g.x0 + g.s, g.y0 + g.stroke};
+    const RECT left = {g.x0, g.y0, g.x0 + line, g.y0 + g.s};
+    const RECT right = {g.x0 + g.s - line, g.y0, g.x0 + g.s, g.y0 + g.s};
+    const RECT bottom = {g.x0, g.y0 + g.s - line, g.x0 + g.s, g.y0 + g.s};
     for (const RECT& r : {top, left, right, bottom}) FillSolid(dc, r, colour);
 }
 
-void DrawButtonBox(HDC dc, const RECT& box, bool active) {
+void DrawButtonBox(HDC dc, const RECT& box, bool active, UINT dpi) {
     const SkinRole top = active ? SkinRole::CaptionTop : SkinRole::CaptionInactiveTop;
     const SkinRole bottom = active ? SkinRole::CaptionBottom : SkinRole::CaptionInactiveBottom;
-    FillRoundFace(dc, box, 2, Mix(top, SkinRole::CaptionGlyph, 15),
+    const int radius = SkinScaled(2, dpi);
+    FillRoundFace(dc, box, radius, Mix(top, SkinRole::CaptionGlyph, 15),
                   Mix(bottom, SkinRole::CaptionGlyph, 15));
-    FrameRound(dc, box, 2, Mix(bottom, SkinRole::CaptionGlyph, 45));
+    FrameRound(dc, box, radius, Mix(bottom, SkinRole::CaptionGlyph, 45));
 }
 
 void DrawTitle(HWND hwnd, HDC dc, const CaptionLayout& layout, bool active) {
+    const UINT dpi = layout.dpi;
     RECT text = layout.caption;
-    text.left += 4;
+    text.left += SkinScaled(4, dpi);
     if (HICON icon = SmallIcon(hwnd); icon && (GetWindowLongA(hwnd, GWL_STYLE) & WS_SYSMENU)) {
-        const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
+        const int cx = SkinMetric(SM_CXSMICON, dpi), cy = SkinMetric(SM_CYSMICON, dpi);
         const int top = layout.caption.top + (layout.caption.bottom - layout.caption.top - cy) / 2;
-        DrawIconEx(dc, layout.caption.left + 2, top, icon, cx, cy, 0, nullptr, DI_NORMAL);
-        text.left = layout.caption.left + 2 + cx + 4;
+        const int left = layout.caption.left + SkinScaled(2, dpi);
+        DrawIconEx(dc, left, top, icon, cx, cy, 0, nullptr, DI_NORMAL);
+        text.left = left + cx + SkinScaled(4, dpi);
     }
     if (layout.hasMinMax) {
-        text.right = layout.minBox.left - 2;
+        text.right = layout.minBox.left - SkinScaled(2, dpi);
     } else if (layout.hasClose) {
-        text.right = layout.closeBox.left - 2;
+        text.right = layout.closeBox.left - SkinScaled(2, dpi);
     }
-    char title[512] = {};
-    GetWindowTextA(hwnd, title, sizeof(title));
-    if (title[0] == '\0' || text.right <= text.left) return;
-    HGDIOBJ oldFont = gSkin.captionFont ? SelectObject(dc, gSkin.captionFont) : nullptr;
+    wchar_t title[512] = {};
+    GetWindowTextW(hwnd, title, sizeof(title) / sizeof(title[0]));
+    if (title[0] == L'\0' || text.right <= text.left) return;
+    HFONT font = SkinCaptionFont(dpi);
+    HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, SkinRgb(active ? SkinRole::CaptionText : SkinRole::CaptionInactiveText));
-    DrawTextA(dc, title, -1, &text, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
+    DrawTextW(dc, title, -1, &text, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
     if (oldFont) SelectObject(dc, oldFont);
 }
 
@@ -120,28 +131,32 @@ bool GetCaptionLayout(HWND hwnd, CaptionLayout& out) {
     GetClientRect(hwnd, &client);
     OffsetRect(&client, origin.x - screen.left, origin.y - screen.top);
     out.client = client;
-    out.inside = InsideRect(out.window, style, exStyle);
+    // The system lays the frame out with the metrics of the window's DPI.
+    const UINT dpi = SkinDpiOf(hwnd);
+    out.dpi = dpi;
+    out.inside = InsideRect(out.window, style, exStyle, dpi);
 
-    const int captionHeight = GetSystemMetrics(SM_CYCAPTION);
-    const int buttonWidth = GetSystemMetrics(SM_CXSIZE);
+    const int captionHeight = SkinMetric(SM_CYCAPTION, dpi);
+    const int buttonWidth = SkinMetric(SM_CXSIZE, dpi);
     out.caption = out.inside;
     out.caption.bottom = out.inside.top + captionHeight - 1;
 
     // Close takes the last caption-height columns, then maximise and
     // minimise one button width each, as the system's hit test counts them.
     const LONG right = out.inside.right;
-    const LONG top = out.caption.top + 2, bottom = out.caption.bottom - 2;
+    const int margin = SkinScaled(2, dpi), gap = SkinScaled(1, dpi);
+    const LONG top = out.caption.top + margin, bottom = out.caption.bottom - margin;
     out.hasClose = (style & WS_SYSMENU) != 0;
     out.hasMinMax = out.hasClose && (style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) != 0;
     if (out.hasClose) {
-        out.closeBox = {right - captionHeight + 2, top, right - 2, bottom};
+        out.closeBox = {right - captionHeight + margin, top, right - margin, bottom};
         out.closeEnabled = MenuItemEnabled(GetSystemMenu(hwnd, FALSE), SC_CLOSE);
     }
     if (out.hasMinMax) {
         const LONG maxRight = right - captionHeight;
-        out.maxBox = {maxRight - buttonWidth + 2, top, maxRight - 1, bottom};
+        out.maxBox = {maxRight - buttonWidth + margin, top, maxRight - gap, bottom};
         const LONG minRight = maxRight - buttonWidth;
-        out.minBox = {minRight - buttonWidth + 2, top, minRight - 1, bottom};
+        out.minBox = {minRight - buttonWidth + margin, top, minRight - gap, bottom};
         out.maxEnabled = (style & WS_MAXIMIZEBOX) != 0;
         out.minEnabled = (style & WS_MINIMIZEBOX) != 0;
     }
@@ -168,15 +183,16 @@ void PaintCaption(HWND hwnd, HDC dc, const CaptionLayout& layout, bool active, b
     const COLORREF glyph =
         active ? SkinRgb(SkinRole::CaptionGlyph) : Mix(SkinRole::CaptionGlyph, bottom, 40);
     const COLORREF dimmed = Mix(SkinRole::CaptionGlyph, bottom, 65);
+    const UINT dpi = layout.dpi;
     if (layout.hasClose) {
-        DrawButtonBox(dc, layout.closeBox, active);
-        DrawClose(dc, layout.closeBox, layout.closeEnabled ? glyph : dimmed);
+        DrawButtonBox(dc, layout.closeBox, active, dpi);
+        DrawClose(dc, layout.closeBox, layout.closeEnabled ? glyph : dimmed, dpi);
     }
     if (layout.hasMinMax) {
-        DrawButtonBox(dc, layout.maxBox, active);
-        DrawMaximise(dc, layout.maxBox, layout.maxEnabled ? glyph : dimmed);
-        DrawButtonBox(dc, layout.minBox, active);
-        DrawMinimise(dc, layout.minBox, layout.minEnabled ? glyph : dimmed);
+        DrawButtonBox(dc, layout.maxBox, active, dpi);
+        DrawMaximise(dc, layout.maxBox, layout.maxEnabled ? glyph : dimmed, dpi);
+        DrawButtonBox(dc, layout.minBox, active, dpi);
+        DrawMinimise(dc, layout.minBox, layout.minEnabled ? glyph : dimmed, dpi);
     }
     RestoreDC(dc, saved);
 }

@@ -17,6 +17,7 @@ struct CaptionLayout {
     bool closeEnabled = true;
     bool maxEnabled = false;
     bool minEnabled = false;
+    UINT dpi = 96;  // the window's, which the metrics above are for
 };
 
 // False for windows without a full title bar, tool windows and minimised

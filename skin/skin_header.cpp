@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "skin_dpi.h"
 #include "skin_draw.h"
 #include "skin_state.h"
 #include "skin_window.h"
@@ -20,29 +21,30 @@ UINT AlignmentFormat(int fmt) {
     return DT_LEFT;
 }
 
-void PaintItem(HWND hwnd, HDC dc, int index, bool pressed) {
+void PaintItem(HWND hwnd, HDC dc, int index, bool pressed, UINT dpi) {
     RECT item;
     if (!SendMessageA(hwnd, HDM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item))) return;
     if (pressed) {
         FillGradient(dc, item, SkinRgb(SkinRole::HeaderPressedTop),
                      SkinRgb(SkinRole::HeaderPressedBottom));
     }
-    const RECT separator = {item.right - 1, item.top + 3, item.right, item.bottom - 3};
+    const int inset = SkinScaled(3, dpi);
+    const RECT separator = {item.right - 1, item.top + inset, item.right, item.bottom - inset};
     FillSolid(dc, separator, SkinRgb(SkinRole::HeaderSeparator));
 
-    char text[260] = {};
-    HDITEMA info = {};
+    wchar_t text[260] = {};
+    HDITEMW info = {};
     info.mask = HDI_TEXT | HDI_FORMAT;
     info.pszText = text;
-    info.cchTextMax = sizeof(text);
-    if (!SendMessageA(hwnd, HDM_GETITEMA, index, reinterpret_cast<LPARAM>(&info))) return;
-    if (text[0] == '\0') return;
+    info.cchTextMax = sizeof(text) / sizeof(text[0]);
+    if (!SendMessageW(hwnd, HDM_GETITEMW, index, reinterpret_cast<LPARAM>(&info))) return;
+    if (text[0] == L'\0') return;
     RECT box = item;
-    InflateRect(&box, -6, 0);
+    InflateRect(&box, -SkinScaled(6, dpi), 0);
     if (pressed) OffsetRect(&box, 1, 1);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, SkinRgb(SkinRole::HeaderText));
-    DrawTextA(
+    DrawTextW(
         dc, text, -1, &box,
         AlignmentFormat(info.fmt) | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
 }
@@ -58,7 +60,8 @@ void PaintHeader(HWND hwnd, HDC target) {
     const SkinWindow* w = FindSkinWindow(hwnd);
     const int pressed = w ? w->pressedItem : -1;
     const int count = static_cast<int>(SendMessageA(hwnd, HDM_GETITEMCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) PaintItem(hwnd, dc, i, i == pressed);
+    const UINT dpi = SkinDpiOf(hwnd);
+    for (int i = 0; i < count; ++i) PaintItem(hwnd, dc, i, i == pressed, dpi);
     const RECT bottom = {rc.left, rc.bottom - 1, rc.right, rc.bottom};
     FillSolid(dc, bottom, SkinRgb(SkinRole::HeaderSeparator));
     SelectObject(dc, oldFont);

@@ -1,9 +1,12 @@
 #include "window/app_cursor.h"
 
 #include <cstdint>
+#include <vector>
 
 #include "platform/carried_resource.h"
+#include "platform/dpi.h"
 #include "platform/resource_ids.h"
+#include "window/dpi_layout.h"
 
 namespace keyloom {
 
@@ -15,6 +18,28 @@ std::uint32_t ReadLittle(std::string_view bytes, std::size_t at, int size) {
         value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
     }
     return value;
+}
+
+// The pointers made so far, one per DPI, kept for the life of the process
+// (a window moves between a few screens at most).
+struct MadeCursor {
+    unsigned dpi;
+    HCURSOR cursor;
+};
+std::vector<MadeCursor> gMadeCursors;
+
+HCURSOR MakeAppCursor(unsigned dpi) {
+    std::string bits = CursorResourceBits(CarriedResource(IDR_APP_CURSOR));
+    HICON made = nullptr;
+    if (!bits.empty()) {
+        // The 32-pixel image stretched to the size for the DPI; the hot
+        // spot is scaled with it.
+        const int size = ScaledForDpi(kAppCursorSize, dpi);
+        made = CreateIconFromResourceEx(reinterpret_cast<BYTE*>(bits.data()),
+                                        static_cast<DWORD>(bits.size()), FALSE, 0x00030000, size,
+                                        size, 0);
+    }
+    return made ? static_cast<HCURSOR>(made) : LoadCursorA(nullptr, IDC_ARROW);
 }
 
 }  // namespace
@@ -42,19 +67,16 @@ std::string CursorResourceBits(std::string_view file) {
     return bits;
 }
 
-HCURSOR gAppCursor = nullptr;
+HCURSOR AppCursorForDpi(unsigned dpi) {
+    for (const MadeCursor& made : gMadeCursors) {
+        if (made.dpi == dpi) return made.cursor;
+    }
+    gMadeCursors.push_back({dpi, MakeAppCursor(dpi)});
+    return gMadeCursors.back().cursor;
+}
 
 HCURSOR AppCursor() {
-    if (gAppCursor) return gAppCursor;
-    std::string bits = CursorResourceBits(CarriedResource(IDR_APP_CURSOR));
-    HICON made = nullptr;
-    if (!bits.empty()) {
-        made =
-            CreateIconFromResourceEx(reinterpret_cast<BYTE*>(bits.data()),
-                                     static_cast<DWORD>(bits.size()), FALSE, 0x00030000, 32, 32, 0);
-    }
-    gAppCursor = made ? static_cast<HCURSOR>(made) : LoadCursorA(nullptr, IDC_ARROW);
-    return gAppCursor;
+    return AppCursorForDpi(MainWindowDpi());
 }
 
 }  // namespace keyloom

@@ -2,9 +2,13 @@
 
 #include <commctrl.h>
 
+#include <string>
+
+#include "platform/program_text.h"
 #include "window/app_cursor.h"
 #include "window/control_cursor.h"
 #include "window/control_table.h"
+#include "window/dpi_layout.h"
 #include "window/fonts.h"
 #include "window/group_box.h"
 #include "window/hyperlink.h"
@@ -32,30 +36,41 @@ void SetUpHotkeyList(HWND list) {
     };
     const Column columns[] = {{"  快捷键", 80, LVCFMT_LEFT}, {"功能定义", 100, LVCFMT_CENTER}};
     for (int i = 0; i < 2; ++i) {
-        LVCOLUMNA column = {};
+        // The titles are the program's texts, the cells the env file's.
+        std::wstring title = WideProgramText(columns[i].title);
+        LVCOLUMNW column = {};
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
         column.fmt = columns[i].format;
-        column.cx = columns[i].width;
-        column.pszText = const_cast<char*>(columns[i].title);
+        column.cx = ScaledToWindow(columns[i].width);
+        column.pszText = title.data();
         column.iSubItem = i;
-        SendMessageA(list, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
+        SendMessageW(list, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
     }
 }
 
-HFONT FontFor(const ControlSpec& spec) {
-    if (spec.kind == ControlKind::Hyperlink) return LinkFont();
-    if (spec.kind == ControlKind::Edit && (spec.style & ES_MULTILINE)) return MemoFont();
-    return DefaultGuiFont();
+// The env file's controls are ANSI windows as they always were; the others
+// are wide windows, so their captions keep their characters on any code
+// page (class names are ASCII, which code page 936 leaves as it is).
+HWND CreateControlWindow(const ControlSpec& spec, HWND parent) {
+    const DWORD style = WS_CHILD | WS_VISIBLE | spec.style | (spec.tabOrder > 0 ? WS_TABSTOP : 0);
+    const char* className = ControlClassName(static_cast<int>(spec.kind));
+    HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id));
+    const RECT rect = ScaledControlRect(spec, MainWindowDpi());
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    if (HoldsEnvText(spec.kind)) {
+        return CreateWindowExA(spec.exStyle, className, spec.caption, style, rect.left, rect.top,
+                               width, height, parent, id, GetModuleHandleA(nullptr), nullptr);
+    }
+    return CreateWindowExW(spec.exStyle, WideProgramText(className).c_str(),
+                           WideProgramText(spec.caption).c_str(), style, rect.left, rect.top, width,
+                           height, parent, id, GetModuleHandleW(nullptr), nullptr);
 }
 
-HWND CreateControl(const ControlSpec& spec, int index, HWND parent) {
-    HWND control = CreateWindowExA(
-        spec.exStyle, ControlClassName(static_cast<int>(spec.kind)), spec.caption,
-        WS_CHILD | WS_VISIBLE | spec.style, spec.left, spec.top, spec.width, spec.height, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdOf(index))),
-        GetModuleHandleA(nullptr), nullptr);
+HWND CreateControl(const ControlSpec& spec, HWND parent) {
+    HWND control = CreateControlWindow(spec, parent);
     if (!control) return nullptr;
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec)), FALSE);
+    SendMessageA(control, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(ControlFont(MainWindowFonts(), spec)), FALSE);
     switch (spec.kind) {
         case ControlKind::GroupBox:
             ForwardGroupBoxMessages(control);
@@ -66,6 +81,10 @@ HWND CreateControl(const ControlSpec& spec, int index, HWND parent) {
         case ControlKind::Hyperlink:
             SetHyperlinkTarget(control, kAdvertisementAddress);
             SetControlCursor(control, AppCursor());
+            break;
+        case ControlKind::Picture:
+            // The class was registered before the window's DPI was known.
+            SetClassLongPtrA(control, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(AppCursor()));
             break;
         default:
             break;
@@ -107,7 +126,7 @@ bool CreateControls(HWND mainWindow, HWND* windows) {
             if (spec.kind == ControlKind::Timer || inGroup != (pass == 1)) continue;
             HWND parent = inGroup ? windows[ControlIndex(spec.parent)] : mainWindow;
             if (!parent) return false;
-            windows[i] = CreateControl(spec, static_cast<int>(i), parent);
+            windows[i] = CreateControl(spec, parent);
             if (!windows[i]) return false;
         }
     }

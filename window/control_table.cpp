@@ -15,44 +15,55 @@ using K = ControlKind;
 // LVS_SHOWSELALWAYS). Its rows live in the program's memory and it asks for
 // the cells it paints (owner data), so any number of rows costs the same.
 constexpr DWORD kLabel = SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX;
-constexpr DWORD kButton = BS_PUSHBUTTON | BS_CENTER | BS_VCENTER | WS_TABSTOP;
+constexpr DWORD kButton = BS_PUSHBUTTON | BS_CENTER | BS_VCENTER;
 constexpr DWORD kGroup = BS_GROUPBOX;
-constexpr DWORD kLineEdit = ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP;
-constexpr DWORD kMemo = ES_LEFT | ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP;
-constexpr DWORD kList = LVS_REPORT | LVS_SINGLESEL | LVS_OWNERDATA | WS_TABSTOP;
+constexpr DWORD kLineEdit = ES_LEFT | ES_AUTOHSCROLL;
+constexpr DWORD kMemo = ES_LEFT | ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL;
+constexpr DWORD kList = LVS_REPORT | LVS_SINGLESEL | LVS_OWNERDATA;
 constexpr DWORD kSunken = WS_EX_CLIENTEDGE;
-// Tab walks into the controls inside a group box.
-constexpr DWORD kNested = WS_EX_CONTROLPARENT;
 
 }  // namespace
 
 const ControlSpec kControls[] = {
-    {K::Picture, "图片框1", "", 261, 272, 96, 24, "", 0, 0},
-    {K::Label, "标签5", "", 376, 272, 88, 24, "by Tamsek", kLabel, 0},
-    {K::Timer, "时钟2", "", 0, 0, 0, 0, "", 0, 0},
-    {K::Timer, "时钟1", "", 0, 0, 0, 0, "", 0, 0},
-    {K::Hyperlink, "超级链接框1", "", 8, 272, 192, 24, kAdvertisementCaption, 0, 0},
-    {K::Edit, "编辑框3", "分组框1", 72, 40, 120, 20, "", kLineEdit, kSunken},
-    {K::Edit, "编辑框2", "分组框1", 72, 16, 120, 20, "", kLineEdit, kSunken},
-    {K::Edit, "编辑框1", "分组框2", 8, 24, 184, 104, "", kMemo, 0},
-    {K::GroupBox, "分组框2", "", 264, 128, 200, 136, "env实时数据", kGroup, kNested},
-    {K::Button, "按钮_确认", "分组框1", 72, 64, 120, 32, "确认", kButton, 0},
-    {K::Label, "标签3", "分组框1", 13, 16, 48, 24, "快捷键：", kLabel, 0},
-    {K::Label, "标签4", "分组框1", 8, 40, 56, 24, "功能定义：", kLabel, 0},
-    {K::GroupBox, "分组框1", "", 264, 16, 200, 104, "添加快捷键", kGroup, kNested},
-    {K::Button, "按钮_env内容", "", 200, 208, 56, 56, "env数据", kButton, 0},
-    {K::Button, "按钮_删除", "", 200, 152, 56, 56, "删除", kButton, 0},
-    {K::Button, "按钮_修改", "", 200, 96, 56, 56, "修改", kButton, 0},
-    {K::Button, "按钮_添加", "", 200, 40, 56, 56, "添加", kButton, 0},
-    {K::Label, "标签2", "", 88, 8, 80, 24, "", kLabel, 0},
-    {K::Label, "标签1", "", 8, 8, 80, 24, "快捷键总数：", kLabel, 0},
-    {K::ListView, "超级列表框1", "", 8, 32, 184, 232, "", kList, kSunken},
+    {K::Picture, "图片框1", kLogoPictureId, "", 261, 272, 96, 24, "", 0, 0, 0},
+    {K::Label, "标签5", kAuthorLabelId, "", 376, 272, 88, 24, "by Tamsek", kLabel, 0, 0},
+    {K::Timer, "时钟2", kSlideLeftTimerId, "", 0, 0, 0, 0, "", 0, 0, 0},
+    {K::Timer, "时钟1", kSlideRightTimerId, "", 0, 0, 0, 0, "", 0, 0, 0},
+    {K::Hyperlink, "超级链接框1", kLinkId, "", 8, 272, 192, 24, kAdvertisementCaption, 0, 0, 0},
+    {K::Edit, "编辑框3", kCommandBoxId, "分组框1", 72, 40, 120, 20, "", kLineEdit, kSunken, 7},
+    {K::Edit, "编辑框2", kKeyBoxId, "分组框1", 72, 16, 120, 20, "", kLineEdit, kSunken, 6},
+    {K::Edit, "编辑框1", kContentBoxId, "分组框2", 8, 24, 184, 104, "", kMemo, 0, 9},
+    {K::GroupBox, "分组框2", kContentGroupId, "", 264, 128, 200, 136, "env实时数据", kGroup, 0, 0},
+    {K::Button, "按钮_确认", kConfirmButtonId, "分组框1", 72, 64, 120, 32, "确认", kButton, 0, 8},
+    {K::Label, "标签3", kKeyLabelId, "分组框1", 13, 16, 48, 24, "快捷键：", kLabel, 0, 0},
+    {K::Label, "标签4", kCommandLabelId, "分组框1", 8, 40, 56, 24, "功能定义：", kLabel, 0, 0},
+    {K::GroupBox, "分组框1", kPanelGroupId, "", 264, 16, 200, 104, "添加快捷键", kGroup, 0, 0},
+    {K::Button, "按钮_env内容", kEnvContentButtonId, "", 200, 208, 56, 56, "env数据", kButton, 0,
+     5},
+    {K::Button, "按钮_删除", kDeleteButtonId, "", 200, 152, 56, 56, "删除", kButton, 0, 4},
+    {K::Button, "按钮_修改", kModifyButtonId, "", 200, 96, 56, 56, "修改", kButton, 0, 3},
+    {K::Button, "按钮_添加", kAddButtonId, "", 200, 40, 56, 56, "添加", kButton, 0, 2},
+    {K::Label, "标签2", kCountLabelId, "", 88, 8, 80, 24, "", kLabel, 0, 0},
+    {K::Label, "标签1", kCountTitleLabelId, "", 8, 8, 80, 24, "快捷键总数：", kLabel, 0, 0},
+    {K::ListView, "超级列表框1", kHotkeyListId, "", 8, 32, 184, 232, "", kList, kSunken, 1},
 };
 const std::size_t kControlCount = sizeof kControls / sizeof kControls[0];
 
 int ControlIndex(std::string_view name) {
     for (std::size_t i = 0; i < kControlCount; ++i) {
         if (name == kControls[i].name) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+int ControlIdOf(std::string_view name) {
+    const int index = ControlIndex(name);
+    return index < 0 ? 0 : kControls[index].id;
+}
+
+int ControlIndexOfId(int id) {
+    for (std::size_t i = 0; i < kControlCount; ++i) {
+        if (kControls[i].id == id) return static_cast<int>(i);
     }
     return -1;
 }

@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "window/control_ids.h"
+
 namespace keyloom {
 
 // Unknown is for a window that is none of the kinds (never in the table).
@@ -23,14 +25,23 @@ enum class ControlKind {
     Unknown
 };
 
+// Edit boxes and the list hold the env file's bytes, which stay in the
+// system's ANSI code page and go through the ANSI functions; every other
+// control shows the program's own texts (code page 936) as wide text.
+inline bool HoldsEnvText(ControlKind kind) {
+    return kind == ControlKind::Edit || kind == ControlKind::ListView;
+}
+
 struct ControlSpec {
     ControlKind kind;
     const char* name;
+    ControlId id;
     const char* parent;  // "" for the window itself
     int left, top, width, height;
     const char* caption;
-    DWORD style;  // beyond WS_CHILD | WS_VISIBLE
+    DWORD style;  // beyond WS_CHILD | WS_VISIBLE (and WS_TABSTOP, from tabOrder)
     DWORD exStyle;
+    int tabOrder;  // place in the Tab order, from 1; 0 for no tab stop
 };
 
 // CloseRequested and Destroyed are the window's own: a bound close handler
@@ -54,12 +65,10 @@ extern const std::size_t kControlCount;
 // Index of the control named name in kControls, or -1.
 int ControlIndex(std::string_view name);
 
-// Control ids and timer ids follow the table order.
-inline int ControlIdOf(int index) {
-    return 1000 + index;
-}
-inline int ControlIndexOfId(int id) {
-    return id - 1000;
-}
+// The fixed id of the control named name, or 0 for an unknown name.
+int ControlIdOf(std::string_view name);
+
+// Index in kControls of the control with this id, or -1.
+int ControlIndexOfId(int id);
 
 }  // namespace keyloom

@@ -2,14 +2,28 @@
 
 #include <string_view>
 
-#include "core/edit_mode.h"
+#include "platform/dpi.h"
 #include "window/control_names.h"
+#include "window/dpi_layout.h"
 #include "window/window_ops.h"
 
 namespace keyloom {
 
+bool IsPanelShownAt(int windowWidth, unsigned dpi) {
+    return windowWidth >= ScaledForDpi(kPanelShownFrom, dpi);
+}
+
+int ToggledPanelWidth(int windowWidth, unsigned dpi) {
+    return ScaledForDpi(IsPanelShownAt(windowWidth, dpi) ? kPanelHiddenWidth : kPanelShownWidth,
+                        dpi);
+}
+
 bool IsEditPanelShown() {
-    return IsPanelShown(MainWindowWidth());
+    return IsPanelShownAt(MainWindowWidth(), MainWindowDpi());
+}
+
+void HideEditPanel() {
+    SetMainWindowWidth(ScaledToWindow(kPanelHiddenWidth));
 }
 
 bool IsInHiddenEditPanel(HWND control) {

@@ -1,11 +1,10 @@
 #include "window/fonts.h"
 
+#include "platform/dpi.h"
+
 namespace keyloom {
 
 namespace {
-
-HFONT gMemoFont = nullptr;
-HFONT gLinkFont = nullptr;
 
 HFONT MakeGb2312Font(int height) {
     // No face name: the system picks its default face for GB2312.
@@ -14,27 +13,46 @@ HFONT MakeGb2312Font(int height) {
                        DEFAULT_PITCH | FF_DONTCARE, "");
 }
 
-}  // namespace
-
-HFONT MemoFont() {
-    if (!gMemoFont) gMemoFont = MakeGb2312Font(-12);
-    return gMemoFont;
-}
-
-HFONT LinkFont() {
-    if (!gLinkFont) gLinkFont = MakeGb2312Font(-10);
-    return gLinkFont;
-}
-
-HFONT DefaultGuiFont() {
+HFONT StockGuiFont() {
     return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
-void ReleaseFonts() {
-    if (gMemoFont) DeleteObject(gMemoFont);
-    if (gLinkFont) DeleteObject(gLinkFont);
-    gMemoFont = nullptr;
-    gLinkFont = nullptr;
+// The stock font is made for the system's DPI; a window on a screen of
+// another DPI gets it scaled from there.
+HFONT GuiFontAt(unsigned dpi) {
+    const unsigned systemDpi = SystemDpi();
+    LOGFONTA font = {};
+    if (dpi == systemDpi || !GetObjectA(StockGuiFont(), sizeof font, &font)) return StockGuiFont();
+    font.lfHeight = RescaledForDpi(font.lfHeight, systemDpi, dpi);
+    HFONT scaled = CreateFontIndirectA(&font);
+    return scaled ? scaled : StockGuiFont();
+}
+
+void DeleteUnlessStock(HFONT font) {
+    if (font && font != StockGuiFont()) DeleteObject(font);
+}
+
+}  // namespace
+
+WindowFonts MakeWindowFonts(unsigned dpi) {
+    WindowFonts fonts;
+    fonts.gui = GuiFontAt(dpi);
+    fonts.memo = MakeGb2312Font(ScaledForDpi(-12, dpi));
+    fonts.link = MakeGb2312Font(ScaledForDpi(-10, dpi));
+    return fonts;
+}
+
+void DeleteWindowFonts(WindowFonts& fonts) {
+    DeleteUnlessStock(fonts.gui);
+    DeleteUnlessStock(fonts.memo);
+    DeleteUnlessStock(fonts.link);
+    fonts = WindowFonts{};
+}
+
+HFONT ControlFont(const WindowFonts& fonts, const ControlSpec& spec) {
+    if (spec.kind == ControlKind::Hyperlink) return fonts.link;
+    if (spec.kind == ControlKind::Edit && (spec.style & ES_MULTILINE)) return fonts.memo;
+    return fonts.gui;
 }
 
 }  // namespace keyloom

@@ -1,17 +1,27 @@
-// The two fonts of our own; every other control uses the default GUI font.
+// The fonts of the window's controls at one DPI: the system's default GUI
+// font for most of them, and two of our own.
 #pragma once
 
 #include <windows.h>
 
+#include "window/control_table.h"
+
 namespace keyloom {
 
-// 编辑框1: 12 pixels, weight 400, GB2312, the system's face for it.
-HFONT MemoFont();
-// 超级链接框1: 10 pixels, otherwise as the memo font.
-HFONT LinkFont();
-HFONT DefaultGuiFont();
+struct WindowFonts {
+    HFONT gui = nullptr;   // the default GUI font
+    HFONT memo = nullptr;  // 编辑框1: 12 pixels at 96 DPI, weight 400, GB2312, the system's face
+    HFONT link = nullptr;  // 超级链接框1: 10 pixels at 96 DPI, otherwise as the memo font
+};
 
-// Deletes the fonts made so far (when the window is gone).
-void ReleaseFonts();
+// The fonts at dpi. At the system's DPI the GUI font is the stock object
+// itself; at another it is made from the stock one, scaled to dpi.
+WindowFonts MakeWindowFonts(unsigned dpi);
+
+// Deletes the fonts made (never the stock object) and empties fonts.
+void DeleteWindowFonts(WindowFonts& fonts);
+
+// The font a control of the table shows its text in.
+HFONT ControlFont(const WindowFonts& fonts, const ControlSpec& spec);
 
 }  // namespace keyloom

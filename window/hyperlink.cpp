@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/program_text.h"
 #include "platform/web_open.h"
 
 namespace keyloom {
@@ -33,10 +34,12 @@ HyperlinkState* LinkStateOf(HWND window) {
     return StateOf(window);
 }
 
-std::string WindowText(HWND window) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    int copied = GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
-    text.resize(static_cast<std::size_t>(copied));
+// The caption as wide text: it is one of the program's texts, which keep
+// their characters only so on a Windows of another code page.
+std::wstring WindowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    int copied = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
     return text;
 }
 
@@ -70,8 +73,8 @@ void Paint(HWND link, HDC dc) {
     // The caption colour is the link's own, whatever the parent set.
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ColourOf(*state));
-    std::string caption = WindowText(link);
-    DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &client,
+    std::wstring caption = WindowText(link);
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &client,
               DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     if (oldFont) SelectObject(dc, oldFont);
 }
@@ -127,7 +130,7 @@ LRESULT CALLBACK HyperlinkProc(HWND link, UINT message, WPARAM wParam, LPARAM lP
         case WM_GETFONT:
             return state ? reinterpret_cast<LRESULT>(state->font) : 0;
         case WM_SETTEXT: {
-            LRESULT result = DefWindowProcA(link, message, wParam, lParam);
+            LRESULT result = DefWindowProcW(link, message, wParam, lParam);
             Redraw(link);
             return result;
         }
@@ -144,21 +147,23 @@ LRESULT CALLBACK HyperlinkProc(HWND link, UINT message, WPARAM wParam, LPARAM lP
             Paint(link, reinterpret_cast<HDC>(wParam));
             return 0;
     }
-    return DefWindowProcA(link, message, wParam, lParam);
+    return DefWindowProcW(link, message, wParam, lParam);
 }
 
 }  // namespace
 
 bool RegisterHyperlinkClass(HINSTANCE instance) {
-    WNDCLASSEXA windowClass{};
+    // A wide class: its windows keep their captions as wide text.
+    const std::wstring className = WideProgramText(kHyperlinkClassName);
+    WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = HyperlinkProc;
     windowClass.cbWndExtra = sizeof(HyperlinkState*);
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = kHyperlinkClassName;
-    if (RegisterClassExA(&windowClass)) return true;
+    windowClass.lpszClassName = className.c_str();
+    if (RegisterClassExW(&windowClass)) return true;
     return GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 

@@ -3,13 +3,15 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include "platform/dpi.h"
 #include "platform/resource_ids.h"
 #include "window/app_cursor.h"
 #include "window/control_factory.h"
-#include "window/fonts.h"
+#include "window/dpi_layout.h"
 #include "window/hotkey_list.h"
 #include "window/hyperlink.h"
 #include "window/logo_picture.h"
+#include "window/window_focus.h"
 #include "window/window_ops.h"
 
 namespace keyloom {
@@ -63,8 +65,9 @@ void OnClose(HWND window) {
 
 void OnDestroy() {
     ForgetWindows();
+    ForgetFocusedControl();
     ForgetTimerIntervals();
-    ReleaseFonts();
+    EndMainWindowLayout();
     RaiseControlEvent("", ControlEvent::Destroyed);
 }
 
@@ -85,6 +88,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         }
         case WM_CTLCOLORSTATIC:
             return OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_DPICHANGED:
+            OnMainWindowDpiChanged(window, LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_ACTIVATE:
+            OnMainWindowActivate(window, wParam);
+            return 0;
         case WM_CLOSE:
             OnClose(window);
             return 0;
@@ -121,12 +130,22 @@ HWND CreateMainWindow(BindingTable bindings) {
     // Centred on the full screen (not the work area) at the described size.
     int left = (GetSystemMetrics(SM_CXSCREEN) - kDescribedWidth) / 2;
     int top = (GetSystemMetrics(SM_CYSCREEN) - kDescribedHeight) / 2;
-    HWND window = CreateWindowExA(WS_EX_CONTROLPARENT, kMainWindowClassName, kMainWindowTitle,
+    HWND window = CreateWindowExA(0, kMainWindowClassName, kMainWindowTitle,
                                   WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, left,
                                   top, kDescribedWidth, kDescribedHeight, nullptr, nullptr,
                                   GetModuleHandleA(nullptr), nullptr);
     if (!window) return nullptr;
     gMainWindow = window;
+    BeginMainWindowLayout(window);
+    if (MainWindowDpi() != kDefaultDpi) {
+        // Centred again at the described size for the screen's DPI.
+        const int width = ScaledToWindow(kDescribedWidth);
+        const int height = ScaledToWindow(kDescribedHeight);
+        SetWindowPos(window, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                     (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    SetClassLongPtrA(window, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(AppCursor()));
     if (kControlCount > kMaxControls) {
         DestroyWindow(window);
         return nullptr;

@@ -1,5 +1,7 @@
 #include "window/window_keys.h"
 
+#include <string_view>
+
 #include "window/control_names.h"
 #include "window/control_table.h"
 #include "window/edit_panel.h"
@@ -10,14 +12,54 @@ namespace keyloom {
 
 namespace {
 
-// The control that Tab moves to, passing over those of the hidden panel;
-// null when there is none.
-HWND NextTabStop(HWND window, HWND from, bool backwards) {
-    HWND next = GetNextDlgTabItem(window, from, backwards);
-    for (std::size_t i = 0; i < kControlCount && IsInHiddenEditPanel(next); ++i) {
-        next = GetNextDlgTabItem(window, next, backwards);
+// Keys that do on the focused control what a button does, as a click on
+// it would: the same handler, with the focus left where it is.
+struct ButtonKey {
+    std::string_view control;
+    WPARAM key;
+    std::string_view button;
+};
+constexpr ButtonKey kButtonKeys[] = {
+    {kHotkeyList, VK_DELETE, kDeleteButton},  {kHotkeyList, VK_RETURN, kModifyButton},
+    {kHotkeyList, VK_F2, kModifyButton},      {kKeyBox, VK_RETURN, kConfirmButton},
+    {kCommandBox, VK_RETURN, kConfirmButton},
+};
+
+bool IsTabStop(int index) {
+    HWND control = ControlWindowAt(index);
+    return kControls[index].tabOrder > 0 && control && !IsInHiddenEditPanel(control);
+}
+
+// The control after (or before) from in the table's Tab order, round the
+// end, passing over those of the hidden panel; from a control that is no
+// tab stop, the first (or last) one. Null when there is none.
+HWND NextTabStop(HWND from, bool backwards) {
+    const int count = static_cast<int>(kControlCount);
+    int place = 0;  // tab places count from 1; 0 stands before the first
+    for (int i = 0; i < count; ++i) {
+        if (from && ControlWindowAt(i) == from) place = kControls[i].tabOrder;
     }
-    return IsInHiddenEditPanel(next) ? nullptr : next;
+    if (backwards && place == 0) place = count + 1;
+    HWND best = nullptr;
+    int bestDistance = 0;
+    for (int i = 0; i < count; ++i) {
+        if (!IsTabStop(i)) continue;
+        int distance = backwards ? place - kControls[i].tabOrder : kControls[i].tabOrder - place;
+        if (distance <= 0) distance += count + 1;
+        if (!best || distance < bestDistance) {
+            best = ControlWindowAt(i);
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+// The button whose click this key stands for on this control, or none.
+const ButtonKey* ButtonKeyFor(HWND control, WPARAM key) {
+    for (const ButtonKey& entry : kButtonKeys) {
+        if (entry.key == key && control == ControlWindow(entry.control)) return &entry;
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -40,9 +82,17 @@ bool HandleWindowKey(const MSG& message) {
     }
     if (keyDown && message.wParam == VK_TAB) {
         bool backwards = GetKeyState(VK_SHIFT) < 0;
-        HWND next = NextTabStop(window, GetFocus(), backwards);
+        HWND next = NextTabStop(GetFocus(), backwards);
         if (next) SetFocus(next);
         return true;
+    }
+    if (keyDown) {
+        if (const ButtonKey* entry = ButtonKeyFor(message.hwnd, message.wParam)) {
+            // A key held down acts once: a repeat would delete row after row.
+            const bool repeat = (message.lParam & (1L << 30)) != 0;
+            if (!repeat) RaiseControlEvent(entry->button, ControlEvent::Clicked);
+            return true;
+        }
     }
     return false;
 }

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/program_text.h"
 #include "window/control_table.h"
 #include "window/main_window.h"
 #include "window/window_keys.h"
@@ -17,6 +18,21 @@ int TimerIndex(std::string_view name) {
     int index = ControlIndex(name);
     if (index < 0 || index >= static_cast<int>(kMaxTimers)) return -1;
     return kControls[index].kind == ControlKind::Timer ? index : -1;
+}
+
+bool HoldsEnvTextByName(std::string_view name) {
+    const int index = ControlIndex(name);
+    return index >= 0 && HoldsEnvText(kControls[index].kind);
+}
+
+template <typename Char, typename Length, typename Get>
+std::basic_string<Char> WindowText(HWND control, Length length, Get get) {
+    const int size = length(control);
+    if (size <= 0) return {};
+    std::vector<Char> buffer(static_cast<std::size_t>(size) + 1);
+    const int copied = get(control, buffer.data(), size + 1);
+    return std::basic_string<Char>(buffer.data(),
+                                   copied > 0 ? static_cast<std::size_t>(copied) : 0);
 }
 
 }  // namespace
@@ -50,16 +66,20 @@ void SetMainWindowHeight(int height) {
 std::string ControlText(std::string_view name) {
     HWND control = ControlWindow(name);
     if (!control) return {};
-    int length = GetWindowTextLengthA(control);
-    if (length <= 0) return {};
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
-    int copied = GetWindowTextA(control, buffer.data(), length + 1);
-    return std::string(buffer.data(), copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    if (HoldsEnvTextByName(name)) {
+        return WindowText<char>(control, GetWindowTextLengthA, GetWindowTextA);
+    }
+    return ProgramTextFromWide(WindowText<wchar_t>(control, GetWindowTextLengthW, GetWindowTextW));
 }
 
 void SetControlText(std::string_view name, std::string_view text) {
     HWND control = ControlWindow(name);
-    if (control) SetWindowTextA(control, std::string(text).c_str());
+    if (!control) return;
+    if (HoldsEnvTextByName(name)) {
+        SetWindowTextA(control, std::string(text).c_str());
+    } else {
+        SetWindowTextW(control, WideProgramText(text).c_str());
+    }
 }
 
 void FocusControl(std::string_view name) {
@@ -99,7 +119,7 @@ void SetTimerInterval(std::string_view timerName, int milliseconds) {
     if (milliseconds < 0) milliseconds = 0;
     if (milliseconds == gTimerIntervals[index]) return;
     HWND window = MainWindow();
-    UINT_PTR id = static_cast<UINT_PTR>(ControlIdOf(index));
+    UINT_PTR id = static_cast<UINT_PTR>(kControls[index].id);
     if (window) KillTimer(window, id);
     if (window && milliseconds > 0) SetTimer(window, id, static_cast<UINT>(milliseconds), nullptr);
     gTimerIntervals[index] = window ? milliseconds : 0;

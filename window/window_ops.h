@@ -12,20 +12,24 @@ namespace keyloom {
 // The window of a named control; null for timers and unknown names.
 HWND ControlWindow(std::string_view name);
 
-// The main window's outer size. Setting one keeps the position, the other
-// size and the stacking order, and does not activate the window.
+// The main window's outer size in pixels (ScaledToWindow gives the pixels of
+// a 96-DPI length). Setting one keeps the position, the other size and the
+// stacking order, and does not activate the window.
 int MainWindowWidth();
 int MainWindowHeight();
 void SetMainWindowWidth(int width);
 void SetMainWindowHeight(int height);
 
-// Edit box text or caption of a label, button or group box.
+// Edit box text or caption of a label, button or group box. An edit box
+// holds the env file's bytes as they are; a caption is one of the
+// program's texts, shown as wide text and read back as code page 936.
 std::string ControlText(std::string_view name);
 void SetControlText(std::string_view name, std::string_view text);
 
 void FocusControl(std::string_view name);
 
-// Left edge relative to the parent's client area; top and size unchanged.
+// Left edge in pixels relative to the parent's client area; top and size
+// unchanged.
 int ControlLeft(std::string_view name);
 void SetControlLeft(std::string_view name, int left);
 

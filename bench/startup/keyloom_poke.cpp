@@ -1,12 +1,32 @@
 // Small remote control for the scripts: finds the visible window titled
 // "Allegro Keyloom" (waiting up to 30 s), then closes it, sets its width,
-// or clicks the button with a control id (button ids follow the control
-// table: 按钮_添加 is 1016).
-//   keyloom_poke close | width 474 | click 1016 | wait
+// or clicks one of the four buttons of the list column, named by its job.
+//   keyloom_poke close | width 474 | click add|modify|delete|env | wait
 #include <windows.h>
 
 #include <cstdlib>
 #include <cstring>
+
+#include "window/control_ids.h"
+
+namespace {
+
+// The button's fixed control id, or 0.
+int ButtonId(const char* job) {
+    const struct {
+        const char* job;
+        int id;
+    } kButtons[] = {{"add", keyloom::kAddButtonId},
+                    {"modify", keyloom::kModifyButtonId},
+                    {"delete", keyloom::kDeleteButtonId},
+                    {"env", keyloom::kEnvContentButtonId}};
+    for (const auto& button : kButtons) {
+        if (std::strcmp(job, button.job) == 0) return button.id;
+    }
+    return 0;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) return 2;
@@ -25,7 +45,8 @@ int main(int argc, char** argv) {
         SetWindowPos(window, nullptr, 0, 0, std::atoi(argv[2]), rect.bottom - rect.top,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     } else if (std::strcmp(argv[1], "click") == 0 && argc > 2) {
-        HWND button = GetDlgItem(window, std::atoi(argv[2]));
+        const int id = ButtonId(argv[2]);
+        HWND button = id ? GetDlgItem(window, id) : nullptr;
         if (!button) return 1;
         SendMessageA(button, BM_CLICK, 0, 0);
     } else if (std::strcmp(argv[1], "wait") != 0) {

@@ -1,4 +1,4 @@
-// The mode test and the panel width rule, and the save guard.
+// The mode test and the save guard.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -32,23 +32,6 @@ TEST(EditModeTest, CaptionsAreCodePage936Bytes) {
     // 确认修改 in code page 936.
     EXPECT_EQ(kModifyConfirmCaption, "\xC8\xB7\xC8\xCF\xD0\xDE\xB8\xC4");
     EXPECT_EQ(kAddConfirmCaption, "\xC8\xB7\xC8\xCF\xCC\xED\xBC\xD3");
-}
-
-TEST(EditModeTest, PanelIsShownFrom470On) {
-    EXPECT_FALSE(IsPanelShown(266));
-    EXPECT_FALSE(IsPanelShown(469));
-    EXPECT_TRUE(IsPanelShown(470));
-    EXPECT_TRUE(IsPanelShown(474));
-    EXPECT_TRUE(IsPanelShown(800));
-}
-
-TEST(EditModeTest, ToggleTestsAgainst470NotAgainst474) {
-    EXPECT_EQ(ToggledPanelWidth(266), 474);
-    EXPECT_EQ(ToggledPanelWidth(0), 474);
-    EXPECT_EQ(ToggledPanelWidth(469), 474);
-    EXPECT_EQ(ToggledPanelWidth(470), 266);
-    EXPECT_EQ(ToggledPanelWidth(472), 266);
-    EXPECT_EQ(ToggledPanelWidth(474), 266);
 }
 
 TEST(SaveGuardTest, ASaveCannotBeEnteredTwice) {

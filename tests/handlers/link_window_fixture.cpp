@@ -16,9 +16,9 @@ void LiveWindowTest::TearDown() {
 }
 
 void LiveWindowTest::SendTick(std::string_view timerName) const {
-    int index = ControlIndex(timerName);
-    ASSERT_GE(index, 0) << timerName;
-    SendMessageA(window_, WM_TIMER, static_cast<WPARAM>(ControlIdOf(index)), 0);
+    const int id = ControlIdOf(timerName);
+    ASSERT_NE(id, 0) << timerName;
+    SendMessageA(window_, WM_TIMER, static_cast<WPARAM>(id), 0);
 }
 
 std::string_view LiveWindowTest::RunningTimer() {

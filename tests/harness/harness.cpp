@@ -22,8 +22,8 @@ namespace {
 std::vector<RecordedBox> gRecordedBoxes;
 MessageBoxFunction gSavedMessageBox = nullptr;
 
-int RecordMessageBox(const char* text, const char* title, unsigned style) {
-    gRecordedBoxes.push_back({text ? text : "", title ? title : "", style});
+int RecordMessageBox(const char* text, const char* title, unsigned style, BoxText textKind) {
+    gRecordedBoxes.push_back({text ? text : "", title ? title : "", style, textKind});
     return IDOK;
 }
 

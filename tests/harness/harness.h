@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/message_box.h"
+
 namespace keyloom::test {
 
 // The folder of the running test program, and the env file in it, which is
@@ -35,6 +37,7 @@ struct RecordedBox {
     std::string text;
     std::string title;
     unsigned style;
+    BoxText textKind;
 };
 class MessageBoxRecorder {
 public:

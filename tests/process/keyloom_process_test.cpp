@@ -34,7 +34,7 @@ HWND WaitForMainWindow(RunningProgram& program) {
 }
 
 HWND Control(HWND window, const char* name) {
-    return FindDescendantById(window, ControlIdOf(ControlIndex(name)));
+    return FindDescendantById(window, ControlIdOf(name));
 }
 
 DWORD CloseAndWait(HWND window, RunningProgram& program) {
@@ -61,10 +61,14 @@ TEST_F(KeyloomProcessTest, ShowsTheRowsOfTheEnvBesideItAndExitsWithZeroWhenClose
     ASSERT_TRUE(program.Started());
     HWND window = WaitForMainWindow(program);
     ASSERT_NE(window, nullptr);
+    // 266 by 325 at 96 DPI; on a screen of another DPI the same, scaled.
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
     RECT rect;
     GetWindowRect(window, &rect);
-    EXPECT_EQ(rect.right - rect.left, 266);
-    EXPECT_EQ(rect.bottom - rect.top, 325);
+    EXPECT_EQ(rect.right - rect.left, MulDiv(266, dpi, 96));
+    EXPECT_EQ(rect.bottom - rect.top, MulDiv(325, dpi, 96));
     HWND list = Control(window, "超级列表框1");
     ASSERT_NE(list, nullptr);
     ASSERT_EQ(ListRowCount(list), 3);

@@ -168,15 +168,16 @@ TEST_F(SkinPaint, ButtonFaceFollowsPressedState) {
 
 TEST_F(SkinPaint, FocusAndCaptionChangesKeepTheSkinsFace) {
     // The system's button procedure paints these straight onto the screen.
+    // Column 2 lies between the frame and the focus rectangle at any DPI.
     SetFocus(gWindow.button);
     PumpMessages(50);
-    EXPECT_EQ(ScreenPixelOfClient(gWindow.button, 5, 20), kButton);
+    EXPECT_EQ(ScreenPixelOfClient(gWindow.button, 2, 20), kButton);
     SetWindowTextA(gWindow.button, "修改");
     PumpMessages(50);
-    EXPECT_EQ(ScreenPixelOfClient(gWindow.button, 5, 20), kButton);
+    EXPECT_EQ(ScreenPixelOfClient(gWindow.button, 2, 20), kButton);
     SetFocus(gWindow.edit);
     PumpMessages(50);
-    EXPECT_EQ(ScreenPixelOfClient(gWindow.button, 5, 20), kButton);
+    EXPECT_EQ(ScreenPixelOfClient(gWindow.button, 2, 20), kButton);
 }
 
 TEST_F(SkinPaint, GroupBoxHasTheSkinsFrameOnTheSkinsBackground) {

@@ -6,6 +6,8 @@
 
 #include <commctrl.h>
 
+#include <set>
+
 #include "tests/window/window_fixture.h"
 #include "window/control_lookup.h"
 #include "window/control_table.h"
@@ -87,6 +89,19 @@ TEST_F(MainWindowTest, LinkStartsAtItsPlaceWithTheAdvertisement) {
     EXPECT_EQ(place.right - place.left, 192);
     EXPECT_EQ(place.bottom - place.top, 24);
     EXPECT_EQ(ControlText("超级链接框1"), kAdvertisementCaption);
+}
+
+TEST_F(MainWindowTest, EveryControlCarriesItsOwnFixedId) {
+    // Events are routed by id: two controls with one id would share them.
+    std::set<int> ids;
+    for (std::size_t i = 0; i < kControlCount; ++i) {
+        const ControlSpec& spec = kControls[i];
+        EXPECT_TRUE(ids.insert(spec.id).second) << spec.name;
+        HWND control = ControlWindow(spec.name);
+        if (control) EXPECT_EQ(GetDlgCtrlID(control), spec.id) << spec.name;
+    }
+    EXPECT_EQ(GetDlgCtrlID(ControlWindow("按钮_添加")), kAddButtonId);
+    EXPECT_EQ(ControlIdOf("no such control"), 0);
 }
 
 TEST_F(MainWindowTest, TimersHaveNoWindow) {
