@@ -9,6 +9,7 @@
 #include "window/group_box.h"
 #include "window/hyperlink.h"
 #include "window/logo_picture.h"
+#include "window/memo_box.h"
 
 namespace keyloom {
 
@@ -42,18 +43,26 @@ void SetUpHotkeyList(HWND list) {
     }
 }
 
+bool IsMemo(const ControlSpec& spec) {
+    return spec.kind == ControlKind::Edit && (spec.style & ES_MULTILINE);
+}
+
 HFONT FontFor(const ControlSpec& spec) {
     if (spec.kind == ControlKind::Hyperlink) return LinkFont();
-    if (spec.kind == ControlKind::Edit && (spec.style & ES_MULTILINE)) return MemoFont();
+    if (IsMemo(spec)) return MemoFont();
     return DefaultGuiFont();
 }
 
 HWND CreateControl(const ControlSpec& spec, int index, HWND parent) {
-    HWND control = CreateWindowExA(
-        spec.exStyle, ControlClassName(static_cast<int>(spec.kind)), spec.caption,
-        WS_CHILD | WS_VISIBLE | spec.style, spec.left, spec.top, spec.width, spec.height, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdOf(index))),
-        GetModuleHandleA(nullptr), nullptr);
+    // The multi-line edit box is one of our own, which lays out any text
+    // at once.
+    const char* className =
+        IsMemo(spec) ? kMemoClassName : ControlClassName(static_cast<int>(spec.kind));
+    HWND control =
+        CreateWindowExA(spec.exStyle, className, spec.caption, WS_CHILD | WS_VISIBLE | spec.style,
+                        spec.left, spec.top, spec.width, spec.height, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdOf(index))),
+                        GetModuleHandleA(nullptr), nullptr);
     if (!control) return nullptr;
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec)), FALSE);
     switch (spec.kind) {

@@ -10,6 +10,7 @@
 #include "window/hotkey_list.h"
 #include "window/hyperlink.h"
 #include "window/logo_picture.h"
+#include "window/memo_box.h"
 #include "window/window_ops.h"
 
 namespace keyloom {
@@ -114,6 +115,7 @@ void PrepareMainWindowLayout() {
     RegisterClassExA(&windowClass);
     RegisterPictureClass(instance, AppCursor());
     RegisterHyperlinkClass(instance);
+    RegisterMemoClass(instance);
 }
 
 HWND CreateMainWindow(BindingTable bindings) {
