@@ -13,6 +13,15 @@ namespace {
 
 HotkeyRows gRows;
 
+// Changes of the rows that the list control has not been told yet: a
+// deleted row, or the row count after an append. Cells set need no entry,
+// as the list is drawn again when it learns the changes.
+struct ListChange {
+    bool deleted;
+    int row;  // the deleted row, or the new count
+};
+std::vector<ListChange> gUntold;
+
 HWND HotkeyList() {
     return ControlWindow(kHotkeyList);
 }
@@ -21,12 +30,6 @@ bool IsRow(int row) {
     return row >= 0 && static_cast<std::size_t>(row) < gRows.Count();
 }
 
-// Tells the list the new row count, keeping its selection and scrolled
-// place; it repaints what it shows.
-void UpdateRowCount(HWND list) {
-    SendMessageA(list, LVM_SETITEMCOUNT, gRows.Count(), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
-    InvalidateRect(list, nullptr, FALSE);
-}
 
 // Copies as much of text as fits into the list's buffer, ending at a
 // character start so a double-byte character is never cut in two.
@@ -98,6 +101,7 @@ HotkeyRows& HotkeyStore() {
 
 void LoadHotkeyRows(std::vector<HotkeyEntry> entries, std::vector<RowOrigin> origins) {
     gRows.Reset(std::move(entries), std::move(origins));
+    gUntold.clear();
     HWND list = HotkeyList();
     if (!list) return;
     SendMessageA(list, LVM_SETITEMCOUNT, gRows.Count(), 0);
@@ -110,7 +114,7 @@ int HotkeyRowCount() {
 
 int AppendHotkeyRow(HotkeyVerb verb) {
     const int row = static_cast<int>(gRows.Append(verb));
-    if (HWND list = HotkeyList()) UpdateRowCount(list);
+    gUntold.push_back({false, HotkeyRowCount()});
     return row;
 }
 
@@ -122,18 +126,46 @@ std::string HotkeyCell(int row, int column) {
 
 void SetHotkeyCell(int row, int column, std::string_view text) {
     if (!gRows.SetCell(static_cast<std::size_t>(row), column, text)) return;
-    if (HWND list = HotkeyList()) SendMessageA(list, LVM_REDRAWITEMS, row, row);
+    if (gUntold.empty()) {
+        if (HWND list = HotkeyList()) SendMessageA(list, LVM_REDRAWITEMS, row, row);
+    }
 }
 
 void DeleteHotkeyRow(int row) {
     if (!IsRow(row)) return;
     gRows.Delete(static_cast<std::size_t>(row));
-    // The list moves the selection and focus of the rows after it up, as it
-    // does for rows of its own.
-    if (HWND list = HotkeyList()) SendMessageA(list, LVM_DELETEITEM, row, 0);
+    gUntold.push_back({true, row});
+}
+
+void ShowHotkeyListChanges() {
+    HWND list = HotkeyList();
+    if (!list || gUntold.empty()) {
+        gUntold.clear();
+        return;
+    }
+    // Under Wine the list draws both its scroll bars twice, at once, for
+    // every change of its row count; kept from drawing (as the default
+    // WM_SETREDRAW does, without the list's own handling of it), it draws
+    // them once, with its rows, when it next paints.
+    DefWindowProcA(list, WM_SETREDRAW, FALSE, 0);
+    for (const ListChange& change : gUntold) {
+        // The list moves the selection and focus of the rows after a
+        // deleted one up, as it does for rows of its own; an append keeps
+        // its selection and scrolled place.
+        if (change.deleted) {
+            SendMessageA(list, LVM_DELETEITEM, change.row, 0);
+        } else {
+            SendMessageA(list, LVM_SETITEMCOUNT, change.row,
+                         LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+        }
+    }
+    gUntold.clear();
+    DefWindowProcA(list, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(list, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
 }
 
 int SelectedHotkeyRow() {
+    ShowHotkeyListChanges();
     HWND list = HotkeyList();
     if (!list) return -1;
     return static_cast<int>(
