@@ -39,8 +39,21 @@ class HeadWriter {
 public:
     explicit HeadWriter(WrittenHead& out) : out_(out) {}
 
-    void CopyLine(std::string_view bytes, const EnvLine& line) {
-        Add(bytes, line.span.length, line.span.endLength, line.hotkey, line.verb);
+    // The lines [begin, end) of a document, which follow each other in its
+    // head, in one piece.
+    void CopyLines(std::string_view head, const std::vector<EnvLine>& lines, std::size_t begin,
+                   std::size_t end) {
+        if (begin >= end) return;
+        const std::size_t from = lines[begin].span.begin;
+        std::string& out = out_.document.head;
+        // Unsigned: adding it moves a place from the old head to the new.
+        const std::size_t shift = out.size() - from;
+        out.append(head.substr(from, lines[end - 1].span.End() - from));
+        for (std::size_t i = begin; i < end; ++i) {
+            EnvLine line = lines[i];
+            line.span.begin += shift;
+            out_.document.lines.push_back(line);
+        }
     }
 
     void NewLine(const HotkeyEntry& row, HotkeyVerb verb, std::string_view lineEnd) {
@@ -75,13 +88,6 @@ public:
     std::size_t LineCount() const { return out_.document.lines.size(); }
 
 private:
-    void Add(std::string_view bytes, std::size_t length, std::size_t endLength, bool hotkey,
-             HotkeyVerb verb) {
-        const std::size_t begin = out_.document.head.size();
-        out_.document.head.append(bytes);
-        out_.document.lines.push_back({{begin, length, endLength}, hotkey, verb});
-    }
-
     WrittenHead& out_;
 };
 
@@ -146,14 +152,29 @@ WrittenHead WriteHead(const EnvDocument& document, const std::vector<HotkeyEntry
         out.document.insertAt = writer.LineCount();
     };
 
+    // The lines that stay go over in runs, one piece for each run.
+    std::size_t runBegin = 0;
+    auto copyRun = [&](std::size_t end) {
+        writer.CopyLines(head, document.lines, runBegin, end);
+        runBegin = end;
+    };
     for (std::size_t i = 0; i < document.lines.size(); ++i) {
         tick(i);
-        if (i == document.insertAt) writeNewRows();
+        if (i == document.insertAt) {
+            copyRun(i);
+            writeNewRows();
+        }
         const EnvLine& line = document.lines[i];
-        if (line.hotkey && !kept[i]) continue;
-        if (line.hotkey) out.origins[nextKeptRow++] = {writer.LineCount(), line.verb};
-        writer.CopyLine(head.substr(line.span.begin, line.span.End() - line.span.begin), line);
+        if (line.hotkey && !kept[i]) {
+            copyRun(i);
+            runBegin = i + 1;
+            continue;
+        }
+        if (line.hotkey) {
+            out.origins[nextKeptRow++] = {writer.LineCount() + (i - runBegin), line.verb};
+        }
     }
+    copyRun(document.lines.size());
     if (document.insertAt >= document.lines.size()) writeNewRows();
     return out;
 }

@@ -30,7 +30,6 @@ bool IsRow(int row) {
     return row >= 0 && static_cast<std::size_t>(row) < gRows.Count();
 }
 
-
 // Copies as much of text as fits into the list's buffer, ending at a
 // character start so a double-byte character is never cut in two.
 void CopyCellText(std::string_view text, char* buffer, int capacity) {
@@ -143,10 +142,16 @@ void ShowHotkeyListChanges() {
         gUntold.clear();
         return;
     }
+    // The first row whose place on the screen the changes move or fill.
+    int firstChanged = HotkeyRowCount();
+    for (const ListChange& change : gUntold) {
+        firstChanged = std::min(firstChanged, change.deleted ? change.row : change.row - 1);
+    }
+    const LRESULT top = SendMessageA(list, LVM_GETTOPINDEX, 0, 0);
     // Under Wine the list draws both its scroll bars twice, at once, for
     // every change of its row count; kept from drawing (as the default
     // WM_SETREDRAW does, without the list's own handling of it), it draws
-    // them once, with its rows, when it next paints.
+    // them once, with the rows that changed, when it next paints.
     DefWindowProcA(list, WM_SETREDRAW, FALSE, 0);
     for (const ListChange& change : gUntold) {
         // The list moves the selection and focus of the rows after a
@@ -161,7 +166,18 @@ void ShowHotkeyListChanges() {
     }
     gUntold.clear();
     DefWindowProcA(list, WM_SETREDRAW, TRUE, 0);
-    RedrawWindow(list, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+    RedrawWindow(list, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+    // The rows from the first changed one down, or all when the list
+    // scrolled.
+    RECT changed;
+    GetClientRect(list, &changed);
+    if (SendMessageA(list, LVM_GETTOPINDEX, 0, 0) == top && firstChanged > top) {
+        RECT row = {LVIR_BOUNDS};
+        if (SendMessageA(list, LVM_GETITEMRECT, firstChanged, reinterpret_cast<LPARAM>(&row))) {
+            changed.top = std::max(changed.top, row.top);
+        }
+    }
+    if (changed.top < changed.bottom) InvalidateRect(list, &changed, FALSE);
 }
 
 int SelectedHotkeyRow() {
