@@ -218,14 +218,34 @@ std::size_t MemoLayout::LayOutHardLine(std::size_t pos, std::vector<MemoLine>* o
     const std::size_t end = span.begin + span.length;
     std::size_t lineStart = pos;
     if (width_ > 0) {
+        const char* const data = text_.data();
         int x = 0;
         std::size_t lastBreak = kNone;
         bool previousSpace = false;
         bool previousDouble = false;
         for (std::size_t at = pos; at < end;) {
-            const char c = text_[at];
+            const char c = data[at];
+            // Most characters: one byte, neither a space nor a tab.
+            if (c > ' ' && !IsHighByte(c)) {
+                if (previousSpace || previousDouble) {
+                    if (at > lineStart) lastBreak = at;
+                    previousSpace = previousDouble = false;
+                }
+                const int width = widths_.Of(text_, at, 1);
+                if (at > lineStart && x + width > width_) {
+                    const std::size_t cut = lastBreak != kNone ? lastBreak : at;
+                    out->push_back({lineStart, static_cast<std::uint32_t>(cut - lineStart), 0});
+                    lineStart = cut;
+                    lastBreak = kNone;
+                    x = Advance(cut, at - cut, 0);
+                    continue;
+                }
+                x += width;
+                ++at;
+                continue;
+            }
             const std::size_t length =
-                IsHighByte(c) && at + 1 < end && text_[at + 1] != '\0' ? 2 : 1;
+                IsHighByte(c) && at + 1 < end && data[at + 1] != '\0' ? 2 : 1;
             const bool space = c == ' ' || c == '\t';
             const bool isDouble = length == 2;
             // A line may wrap before a word, and before or after a
