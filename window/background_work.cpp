@@ -2,43 +2,42 @@
 
 #include <windows.h>
 
+#include <system_error>
+#include <thread>
+
 #include "window/window_ops.h"
 
 namespace keyloom {
 
-namespace {
-
-DWORD WINAPI RunWork(void* work) {
-    (*static_cast<const std::function<void()>*>(work))();
-    return 0;
-}
-
-}  // namespace
-
 void RunWhileHandlingMessages(const std::function<void()>& work,
                               const std::function<void()>& meanwhile) {
-    HANDLE thread =
-        CreateThread(nullptr, 0, RunWork, const_cast<std::function<void()>*>(&work), 0, nullptr);
-    if (thread == nullptr) {
-        // No thread to be had: the work runs here, the window waits.
-        if (meanwhile) meanwhile();
-        work();
-        ProcessPendingMessages();
-        return;
+    // Set by the worker when it is done, so this thread can wait for it
+    // and for its own messages at once.
+    HANDLE done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    std::thread worker;
+    if (done) {
+        try {
+            worker = std::thread([&work, done] {
+                work();
+                SetEvent(done);
+            });
+        } catch (const std::system_error&) {
+            // No thread to be had: the work runs here, below.
+        }
     }
     if (meanwhile) meanwhile();
     ProcessPendingMessages();
-    for (;;) {
-        const DWORD woken = MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_ALLINPUT);
-        if (woken == WAIT_OBJECT_0 + 1) {
+    if (!worker.joinable()) {
+        work();
+    } else {
+        while (MsgWaitForMultipleObjects(1, &done, FALSE, INFINITE, QS_ALLINPUT) ==
+               WAIT_OBJECT_0 + 1) {
             ProcessPendingMessages();
-            continue;
         }
-        // Finished, or the wait itself failed: then only the work counts.
-        if (woken != WAIT_OBJECT_0) WaitForSingleObject(thread, INFINITE);
-        break;
+        // Done, or the wait itself failed: then only the work counts.
+        worker.join();
     }
-    CloseHandle(thread);
+    if (done) CloseHandle(done);
 }
 
 }  // namespace keyloom
