@@ -223,6 +223,15 @@ std::size_t MemoLayout::LayOutHardLine(std::size_t pos, std::vector<MemoLine>* o
         std::size_t lastBreak = kNone;
         bool previousSpace = false;
         bool previousDouble = false;
+        // Ends the line at the last place it may wrap, else right before the
+        // character at `at`, which is then looked at again on the new line.
+        auto wrapBefore = [&](std::size_t at) {
+            const std::size_t cut = lastBreak != kNone ? lastBreak : at;
+            out->push_back({lineStart, static_cast<std::uint32_t>(cut - lineStart), 0});
+            lineStart = cut;
+            lastBreak = kNone;
+            x = Advance(cut, at - cut, 0);
+        };
         for (std::size_t at = pos; at < end;) {
             const char c = data[at];
             // Most characters: one byte, neither a space nor a tab.
@@ -233,11 +242,7 @@ std::size_t MemoLayout::LayOutHardLine(std::size_t pos, std::vector<MemoLine>* o
                 }
                 const int width = widths_.Of(text_, at, 1);
                 if (at > lineStart && x + width > width_) {
-                    const std::size_t cut = lastBreak != kNone ? lastBreak : at;
-                    out->push_back({lineStart, static_cast<std::uint32_t>(cut - lineStart), 0});
-                    lineStart = cut;
-                    lastBreak = kNone;
-                    x = Advance(cut, at - cut, 0);
+                    wrapBefore(at);
                     continue;
                 }
                 x += width;
@@ -256,12 +261,7 @@ std::size_t MemoLayout::LayOutHardLine(std::size_t pos, std::vector<MemoLine>* o
             const int width = c == '\t' ? widths_.TabStop() - x % widths_.TabStop()
                                         : widths_.Of(text_, at, length);
             if (!space && at > lineStart && x + width > width_) {
-                const std::size_t cut = lastBreak != kNone ? lastBreak : at;
-                out->push_back({lineStart, static_cast<std::uint32_t>(cut - lineStart), 0});
-                lineStart = cut;
-                lastBreak = kNone;
-                x = Advance(cut, at - cut, 0);
-                // This character again, on the new line.
+                wrapBefore(at);
                 continue;
             }
             x += width;
