@@ -1,6 +1,7 @@
 #include "window/hotkey_list.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "core/text_rules.h"
@@ -28,6 +29,30 @@ HWND HotkeyList() {
 
 bool IsRow(int row) {
     return row >= 0 && static_cast<std::size_t>(row) < gRows.Count();
+}
+
+// How the list's two scroll bars look: where their thumbs are, and whether
+// they are shown and enabled.
+std::array<SCROLLBARINFO, 2> ScrollBars(HWND list) {
+    std::array<SCROLLBARINFO, 2> bars = {};
+    const LONG objects[2] = {OBJID_HSCROLL, OBJID_VSCROLL};
+    for (int i = 0; i < 2; ++i) {
+        bars[i].cbSize = sizeof bars[i];
+        if (!GetScrollBarInfo(list, objects[i], &bars[i])) bars[i].cbSize = 0;
+    }
+    return bars;
+}
+
+bool SameScrollBars(const std::array<SCROLLBARINFO, 2>& a, const std::array<SCROLLBARINFO, 2>& b) {
+    for (int i = 0; i < 2; ++i) {
+        if (a[i].cbSize == 0 || b[i].cbSize == 0 ||
+            !EqualRect(&a[i].rcScrollBar, &b[i].rcScrollBar) ||
+            a[i].xyThumbTop != b[i].xyThumbTop || a[i].xyThumbBottom != b[i].xyThumbBottom ||
+            std::memcmp(a[i].rgstate, b[i].rgstate, sizeof a[i].rgstate) != 0) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // Copies as much of text as fits into the list's buffer, ending at a
@@ -148,6 +173,7 @@ void ShowHotkeyListChanges() {
         firstChanged = std::min(firstChanged, change.deleted ? change.row : change.row - 1);
     }
     const LRESULT top = SendMessageA(list, LVM_GETTOPINDEX, 0, 0);
+    const std::array<SCROLLBARINFO, 2> barsBefore = ScrollBars(list);
     // Under Wine the list draws both its scroll bars twice, at once, for
     // every change of its row count; kept from drawing (as the default
     // WM_SETREDRAW does, without the list's own handling of it), it draws
@@ -166,7 +192,11 @@ void ShowHotkeyListChanges() {
     }
     gUntold.clear();
     DefWindowProcA(list, WM_SETREDRAW, TRUE, 0);
-    RedrawWindow(list, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+    // The scroll bars are drawn again only when they look different: a row
+    // more or less among thousands seldom moves a thumb by a pixel.
+    if (!SameScrollBars(barsBefore, ScrollBars(list))) {
+        RedrawWindow(list, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+    }
     // The rows from the first changed one down, or all when the list
     // scrolled.
     RECT changed;

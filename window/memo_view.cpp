@@ -79,17 +79,24 @@ void DrawLine(const MemoState& memo, HDC dc, std::size_t line, int y,
     }
 }
 
+HGDIOBJ FontOf(const MemoState& memo) {
+    return memo.font ? static_cast<HGDIOBJ>(memo.font) : GetStockObject(SYSTEM_FONT);
+}
+
 }  // namespace
 
 void UseMemoFont(MemoState& memo, HFONT font) {
     memo.font = font;
     if (!memo.measuring) memo.measuring = CreateCompatibleDC(nullptr);
-    SelectObject(memo.measuring, font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
     RefitMemo(memo);
 }
 
 void RefitMemo(MemoState& memo) {
     HDC dc = memo.measuring;
+    if (!dc) return;
+    // The font is in the measuring context only while it measures, so the
+    // program may delete it when the window goes.
+    const HGDIOBJ previous = SelectObject(dc, FontOf(memo));
     TEXTMETRICA metrics = {};
     GetTextMetricsA(dc, &metrics);
     memo.lineHeight = std::max<int>(1, metrics.tmHeight);
@@ -97,16 +104,18 @@ void RefitMemo(MemoState& memo) {
     static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
     SIZE letters = {};
     GetTextExtentPoint32A(dc, kLetters, 52, &letters);
+    SelectObject(dc, previous);
     const int average = (letters.cx / 26 + 1) / 2;
     CharWidths widths(
-        [dc](std::string_view character) {
+        [dc, font = FontOf(memo)](std::string_view character) {
+            const HGDIOBJ previous = SelectObject(dc, font);
             SIZE size = {};
             GetTextExtentPoint32A(dc, character.data(), static_cast<int>(character.size()), &size);
+            SelectObject(dc, previous);
             return static_cast<int>(size.cx);
         },
         8 * std::max(1, average));
     memo.editor.SetFormat(std::max(1, ClientWidth(memo) - 2 * kMargin), std::move(widths));
-    ScrollMemoTo(memo, memo.top);
     ShowMemoChange(memo, false);
 }
 
