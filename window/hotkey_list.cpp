@@ -15,11 +15,10 @@ namespace {
 HotkeyRows gRows;
 
 // Changes of the rows that the list control has not been told yet: a
-// deleted row, or the row count after an append. Cells set need no entry,
-// as the list is drawn again when it learns the changes.
+// deleted row, the row count after an append, a cell set.
 struct ListChange {
-    bool deleted;
-    int row;  // the deleted row, or the new count
+    enum Kind { Deleted, Counted, CellSet } kind;
+    int row;  // the deleted row, the new count, or the row of the cell
 };
 std::vector<ListChange> gUntold;
 
@@ -138,7 +137,7 @@ int HotkeyRowCount() {
 
 int AppendHotkeyRow(HotkeyVerb verb) {
     const int row = static_cast<int>(gRows.Append(verb));
-    gUntold.push_back({false, HotkeyRowCount()});
+    gUntold.push_back({ListChange::Counted, HotkeyRowCount()});
     return row;
 }
 
@@ -150,15 +149,17 @@ std::string HotkeyCell(int row, int column) {
 
 void SetHotkeyCell(int row, int column, std::string_view text) {
     if (!gRows.SetCell(static_cast<std::size_t>(row), column, text)) return;
-    if (gUntold.empty()) {
-        if (HWND list = HotkeyList()) SendMessageA(list, LVM_REDRAWITEMS, row, row);
+    if (!gUntold.empty()) {
+        gUntold.push_back({ListChange::CellSet, row});
+    } else if (HWND list = HotkeyList()) {
+        SendMessageA(list, LVM_REDRAWITEMS, row, row);
     }
 }
 
 void DeleteHotkeyRow(int row) {
     if (!IsRow(row)) return;
     gRows.Delete(static_cast<std::size_t>(row));
-    gUntold.push_back({true, row});
+    gUntold.push_back({ListChange::Deleted, row});
 }
 
 void ShowHotkeyListChanges() {
@@ -170,7 +171,8 @@ void ShowHotkeyListChanges() {
     // The first row whose place on the screen the changes move or fill.
     int firstChanged = HotkeyRowCount();
     for (const ListChange& change : gUntold) {
-        firstChanged = std::min(firstChanged, change.deleted ? change.row : change.row - 1);
+        firstChanged = std::min(firstChanged,
+                                change.kind == ListChange::Counted ? change.row - 1 : change.row);
     }
     const LRESULT top = SendMessageA(list, LVM_GETTOPINDEX, 0, 0);
     const std::array<SCROLLBARINFO, 2> barsBefore = ScrollBars(list);
@@ -183,9 +185,9 @@ void ShowHotkeyListChanges() {
         // The list moves the selection and focus of the rows after a
         // deleted one up, as it does for rows of its own; an append keeps
         // its selection and scrolled place.
-        if (change.deleted) {
+        if (change.kind == ListChange::Deleted) {
             SendMessageA(list, LVM_DELETEITEM, change.row, 0);
-        } else {
+        } else if (change.kind == ListChange::Counted) {
             SendMessageA(list, LVM_SETITEMCOUNT, change.row,
                          LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
         }
