@@ -48,8 +48,21 @@ class DocumentWriter {
 public:
     explicit DocumentWriter(WrittenDocument& out) : out_(out) {}
 
-    void CopyLine(std::string_view bytes, const EnvLine& line) {
-        Add(bytes, line.span.length, line.span.endLength, line.hotkey, line.verb);
+    // The lines [begin, end) of a document, which follow each other in its
+    // text, in one piece.
+    void CopyLines(std::string_view text, const std::vector<EnvLine>& lines, std::size_t begin,
+                   std::size_t end) {
+        if (begin >= end) return;
+        const std::size_t from = lines[begin].span.begin;
+        std::string& out = out_.document.text;
+        // Unsigned: adding it moves a place from the old text to the new.
+        const std::size_t shift = out.size() - from;
+        out.append(text.substr(from, lines[end - 1].span.End() - from));
+        for (std::size_t i = begin; i < end; ++i) {
+            EnvLine line = lines[i];
+            line.span.begin += shift;
+            out_.document.lines.push_back(line);
+        }
     }
 
     void NewLine(const HotkeyEntry& row, HotkeyVerb verb, std::string_view lineEnd) {
@@ -90,13 +103,6 @@ public:
     }
 
 private:
-    void Add(std::string_view bytes, std::size_t length, std::size_t endLength, bool hotkey,
-             HotkeyVerb verb) {
-        const std::size_t begin = out_.document.text.size();
-        out_.document.text.append(bytes);
-        out_.document.lines.push_back({{begin, length, endLength}, hotkey, verb});
-    }
-
     WrittenDocument& out_;
 };
 
@@ -164,19 +170,35 @@ WrittenDocument WriteDocument(const EnvDocument& document, const std::vector<Hot
         out.document.insertAt = writer.LineCount();
     };
 
+    // The lines that stay go over in runs, one piece for each run.
+    std::size_t runBegin = 0;
+    auto copyRun = [&](std::size_t end) {
+        writer.CopyLines(text, document.lines, runBegin, end);
+        runBegin = end;
+    };
     for (std::size_t i = 0; i < document.lines.size(); ++i) {
         tick(i);
-        if (i == document.insertAt) writeNewRows();
-        if (i == document.tailLine) writer.EndHead();
+        if (i == document.insertAt) {
+            copyRun(i);
+            writeNewRows();
+        }
+        if (i == document.tailLine) {
+            copyRun(i);
+            writer.EndHead();
+        }
         const EnvLine& line = document.lines[i];
         const std::size_t row = owners.rowOfLine[i];
         if (line.hotkey && row == kNoRow) {
             if (i >= document.tailLine) out.dropsTailLine = true;
+            copyRun(i);
+            runBegin = i + 1;
             continue;
         }
-        if (line.hotkey) out.origins[row] = {writer.LineCount(), line.verb};
-        writer.CopyLine(text.substr(line.span.begin, line.span.End() - line.span.begin), line);
+        if (line.hotkey) {
+            out.origins[row] = {writer.LineCount() + (i - runBegin), line.verb};
+        }
     }
+    copyRun(document.lines.size());
     if (document.insertAt >= document.lines.size()) writeNewRows();
     if (document.tailLine >= document.lines.size()) writer.EndHead();
     return out;

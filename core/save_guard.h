@@ -1,7 +1,7 @@
-// Keeps a save from being re-entered. SaveEnvFile processes pending messages
-// after each row, so a click or a close can be handled in its middle: the
-// editing handlers ask IsRunning and return, and a close is put off until
-// the save has finished.
+// Keeps a save from being re-entered. The window handles its messages while
+// SaveEnvFile writes the file, so a click or a close can be handled in its
+// middle: the editing handlers ask IsRunning and return, and a close is put
+// off until the save has finished.
 #pragma once
 
 namespace keyloom {

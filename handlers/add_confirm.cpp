@@ -30,7 +30,7 @@ void OnAddClick() {
 }
 
 void OnConfirmClick() {
-    // A save in progress reads the rows one by one; they must stay put.
+    // A save in progress reads the rows; they must stay put.
     if (IsSaveRunning()) return;
     const std::string key = ControlText(kKeyBox);
     const std::string command = ControlText(kCommandBox);

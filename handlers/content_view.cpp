@@ -1,5 +1,7 @@
 #include "handlers/content_view.h"
 
+#include <cstring>
+
 #include "core/env_file.h"
 #include "handlers/editing_texts.h"
 #include "platform/globals.h"
@@ -12,7 +14,11 @@ namespace keyloom {
 
 std::string EnvFileText() {
     if (EnvFilePath == nullptr) return std::string();
-    return std::string(BytesToText(ReadWholeFile(*EnvFilePath)));
+    // Cut in place at the first zero byte: the text of a large env is not
+    // copied again.
+    std::string text = ReadWholeFile(*EnvFilePath);
+    text.resize(std::strlen(text.c_str()));
+    return text;
 }
 
 void FillContentBox() {

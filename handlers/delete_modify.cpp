@@ -24,7 +24,7 @@ void ShowNoSelectionBox() {
 }  // namespace
 
 void OnDeleteClick() {
-    // A save in progress reads the rows one by one; they must stay put.
+    // A save in progress reads the rows; they must stay put.
     if (IsSaveRunning()) return;
     const int row = SelectedHotkeyRow();
     if (row < 0) {

@@ -13,6 +13,7 @@
 #include "window/content_box.h"
 #include "window/control_names.h"
 #include "window/hotkey_list.h"
+#include "window/background_work.h"
 #include "window/main_window.h"
 #include "window/window_ops.h"
 
@@ -25,15 +26,22 @@ SaveGuard gSaveGuard;
 }  // namespace
 
 void SaveEnvFile(PanelAfterSave panel) {
-    if (!gSaveGuard.Begin()) return;
-    // The window keeps painting while a long list is written.
-    MessagePacer pacer;
+    if (!gSaveGuard.Begin()) {
+        ShowHotkeyListChanges();
+        return;
+    }
+    // The file is read, composed and written on a thread of its own, which
+    // touches no window; meanwhile the list learns the changed rows and the
+    // window goes on painting and answering. The guard keeps the rows as
+    // they are until the save is done.
     HotkeyRows& rows = HotkeyStore();
-    const EnvSession::Outcome outcome =
-        EnvFileSession.Save(rows.Entries(), &rows.Origins(), [&pacer] { pacer.Tick(); });
+    EnvSession::Outcome outcome;
+    RunWhileHandlingMessages(
+        [&rows, &outcome] { outcome = EnvFileSession.Save(rows.Entries(), &rows.Origins()); },
+        ShowHotkeyListChanges);
     // A shown panel's box shows the text the save wrote, or failed to
     // write; a hidden one's is left alone until the panel opens again.
-    if (panel == PanelAfterSave::Shown) ShowSavedText(outcome.text);
+    if (panel == PanelAfterSave::Shown) ShowSavedText(std::move(outcome.text));
     if (outcome.written) {
         SetControlText(kCountLabel, CountCaption(rows.Count()));
     } else {

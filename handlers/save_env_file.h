@@ -16,9 +16,10 @@ enum class PanelAfterSave { Hidden, Shown };
 // 标签2.
 void SaveEnvFile(PanelAfterSave panel);
 
-// True while SaveEnvFile runs. The save handles pending messages as it
-// goes, so clicks and a close can arrive in its middle: the editing buttons
-// do nothing then, and a close waits for the save to finish.
+// True while SaveEnvFile runs. The window handles its messages while the
+// file is written, so clicks and a close can arrive in the middle of a
+// save: the editing buttons do nothing then, and a close waits for the
+// save to finish.
 bool IsSaveRunning();
 
 // The main window's close handler: destroys the window, or, while a save

@@ -1,7 +1,9 @@
 #!/bin/bash
-# The editing benchmark under Wine: the start-up load and a confirm in add
-# mode on 10,000 and 100,000 rows, each against its floor. Prints figures,
-# never pass or fail. Arguments go to the program: [runs [rows]].
+# The editing benchmark under Wine: the start-up load on 10,000 and 100,000
+# rows, a confirm and a delete on 100,000 against a first safe save, and Add
+# and Modify opening the panel at 100,000 hotkeys, at 20 MB and with a line
+# of a million bytes. Prints figures, never pass or fail. Arguments go to
+# the program: [runs [load|saves|panel]].
 # KEYLOOM_BENCH_PRESETS chooses the builds (default both, "win64 win32").
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."

@@ -1,13 +1,12 @@
 // The content box 编辑框1, which shows the env file's text.
 #pragma once
 
-#include <string_view>
+#include <string>
 
 namespace keyloom {
 
-// Replaces the box's whole text in one go: the box lays out the text once,
-// where pieces appended one after another would each make it walk the
-// lines already in it again.
-void ShowSavedText(std::string_view text);
+// Replaces the box's whole text. The box lays out only what it shows, so
+// this costs the same for any text.
+void ShowSavedText(std::string text);
 
 }  // namespace keyloom

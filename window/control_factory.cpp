@@ -13,6 +13,7 @@
 #include "window/group_box.h"
 #include "window/hyperlink.h"
 #include "window/logo_picture.h"
+#include "window/memo_box.h"
 
 namespace keyloom {
 
@@ -53,7 +54,10 @@ void SetUpHotkeyList(HWND list) {
 // page (class names are ASCII, which code page 936 leaves as it is).
 HWND CreateControlWindow(const ControlSpec& spec, HWND parent) {
     const DWORD style = WS_CHILD | WS_VISIBLE | spec.style | (spec.tabOrder > 0 ? WS_TABSTOP : 0);
-    const char* className = ControlClassName(static_cast<int>(spec.kind));
+    // The multi-line edit box is one of our own, which lays out any text
+    // at once.
+    const bool memo = spec.kind == ControlKind::Edit && (spec.style & ES_MULTILINE);
+    const char* className = memo ? kMemoClassName : ControlClassName(static_cast<int>(spec.kind));
     HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id));
     const RECT rect = ScaledControlRect(spec, MainWindowDpi());
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;

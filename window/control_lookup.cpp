@@ -8,6 +8,7 @@
 #include "window/hyperlink.h"
 #include "window/logo_picture.h"
 #include "window/main_window.h"
+#include "window/memo_box.h"
 #include "window/window_ops.h"
 
 namespace keyloom {
@@ -64,7 +65,7 @@ ControlKind ControlKindOfWindow(HWND control) {
     GetClassNameA(control, className, sizeof className);
     auto is = [&](const char* other) { return lstrcmpiA(className, other) == 0; };
     if (is("Static")) return ControlKind::Label;
-    if (is("Edit")) return ControlKind::Edit;
+    if (is("Edit") || is(kMemoClassName)) return ControlKind::Edit;
     if (is(WC_LISTVIEWA)) return ControlKind::ListView;
     if (is(kPictureClassName)) return ControlKind::Picture;
     if (is(kHyperlinkClassName)) return ControlKind::Hyperlink;

@@ -1,6 +1,7 @@
 #include "window/hotkey_list.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "core/text_rules.h"
@@ -13,6 +14,14 @@ namespace {
 
 HotkeyRows gRows;
 
+// Changes of the rows that the list control has not been told yet: a
+// deleted row, the row count after an append, a cell set.
+struct ListChange {
+    enum Kind { Deleted, Counted, CellSet } kind;
+    int row;  // the deleted row, the new count, or the row of the cell
+};
+std::vector<ListChange> gUntold;
+
 HWND HotkeyList() {
     return ControlWindow(kHotkeyList);
 }
@@ -21,11 +30,28 @@ bool IsRow(int row) {
     return row >= 0 && static_cast<std::size_t>(row) < gRows.Count();
 }
 
-// Tells the list the new row count, keeping its selection and scrolled
-// place; it repaints what it shows.
-void UpdateRowCount(HWND list) {
-    SendMessageA(list, LVM_SETITEMCOUNT, gRows.Count(), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
-    InvalidateRect(list, nullptr, FALSE);
+// How the list's two scroll bars look: where their thumbs are, and whether
+// they are shown and enabled.
+std::array<SCROLLBARINFO, 2> ScrollBars(HWND list) {
+    std::array<SCROLLBARINFO, 2> bars = {};
+    const LONG objects[2] = {OBJID_HSCROLL, OBJID_VSCROLL};
+    for (int i = 0; i < 2; ++i) {
+        bars[i].cbSize = sizeof bars[i];
+        if (!GetScrollBarInfo(list, objects[i], &bars[i])) bars[i].cbSize = 0;
+    }
+    return bars;
+}
+
+bool SameScrollBars(const std::array<SCROLLBARINFO, 2>& a, const std::array<SCROLLBARINFO, 2>& b) {
+    for (int i = 0; i < 2; ++i) {
+        if (a[i].cbSize == 0 || b[i].cbSize == 0 ||
+            !EqualRect(&a[i].rcScrollBar, &b[i].rcScrollBar) ||
+            a[i].xyThumbTop != b[i].xyThumbTop || a[i].xyThumbBottom != b[i].xyThumbBottom ||
+            std::memcmp(a[i].rgstate, b[i].rgstate, sizeof a[i].rgstate) != 0) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // Copies as much of text as fits into the list's buffer, ending at a
@@ -98,6 +124,7 @@ HotkeyRows& HotkeyStore() {
 
 void LoadHotkeyRows(std::vector<HotkeyEntry> entries, std::vector<RowOrigin> origins) {
     gRows.Reset(std::move(entries), std::move(origins));
+    gUntold.clear();
     HWND list = HotkeyList();
     if (!list) return;
     SendMessageA(list, LVM_SETITEMCOUNT, gRows.Count(), 0);
@@ -110,7 +137,7 @@ int HotkeyRowCount() {
 
 int AppendHotkeyRow(HotkeyVerb verb) {
     const int row = static_cast<int>(gRows.Append(verb));
-    if (HWND list = HotkeyList()) UpdateRowCount(list);
+    gUntold.push_back({ListChange::Counted, HotkeyRowCount()});
     return row;
 }
 
@@ -122,18 +149,71 @@ std::string HotkeyCell(int row, int column) {
 
 void SetHotkeyCell(int row, int column, std::string_view text) {
     if (!gRows.SetCell(static_cast<std::size_t>(row), column, text)) return;
-    if (HWND list = HotkeyList()) SendMessageA(list, LVM_REDRAWITEMS, row, row);
+    if (!gUntold.empty()) {
+        gUntold.push_back({ListChange::CellSet, row});
+    } else if (HWND list = HotkeyList()) {
+        SendMessageA(list, LVM_REDRAWITEMS, row, row);
+    }
 }
 
 void DeleteHotkeyRow(int row) {
     if (!IsRow(row)) return;
     gRows.Delete(static_cast<std::size_t>(row));
-    // The list moves the selection and focus of the rows after it up, as it
-    // does for rows of its own.
-    if (HWND list = HotkeyList()) SendMessageA(list, LVM_DELETEITEM, row, 0);
+    gUntold.push_back({ListChange::Deleted, row});
+}
+
+void ShowHotkeyListChanges() {
+    HWND list = HotkeyList();
+    if (!list || gUntold.empty()) {
+        gUntold.clear();
+        return;
+    }
+    // The first row whose place on the screen the changes move or fill.
+    int firstChanged = HotkeyRowCount();
+    for (const ListChange& change : gUntold) {
+        firstChanged = std::min(firstChanged,
+                                change.kind == ListChange::Counted ? change.row - 1 : change.row);
+    }
+    const LRESULT top = SendMessageA(list, LVM_GETTOPINDEX, 0, 0);
+    const std::array<SCROLLBARINFO, 2> barsBefore = ScrollBars(list);
+    // Under Wine the list draws both its scroll bars twice, at once, for
+    // every change of its row count; kept from drawing (as the default
+    // WM_SETREDRAW does, without the list's own handling of it), it draws
+    // them once, with the rows that changed, when it next paints.
+    DefWindowProcA(list, WM_SETREDRAW, FALSE, 0);
+    for (const ListChange& change : gUntold) {
+        // The list moves the selection and focus of the rows after a
+        // deleted one up, as it does for rows of its own; an append keeps
+        // its selection and scrolled place.
+        if (change.kind == ListChange::Deleted) {
+            SendMessageA(list, LVM_DELETEITEM, change.row, 0);
+        } else if (change.kind == ListChange::Counted) {
+            SendMessageA(list, LVM_SETITEMCOUNT, change.row,
+                         LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+        }
+    }
+    gUntold.clear();
+    DefWindowProcA(list, WM_SETREDRAW, TRUE, 0);
+    // The scroll bars are drawn again only when they look different: a row
+    // more or less among thousands seldom moves a thumb by a pixel.
+    if (!SameScrollBars(barsBefore, ScrollBars(list))) {
+        RedrawWindow(list, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+    }
+    // The rows from the first changed one down, or all when the list
+    // scrolled.
+    RECT changed;
+    GetClientRect(list, &changed);
+    if (SendMessageA(list, LVM_GETTOPINDEX, 0, 0) == top && firstChanged > top) {
+        RECT row = {LVIR_BOUNDS};
+        if (SendMessageA(list, LVM_GETITEMRECT, firstChanged, reinterpret_cast<LPARAM>(&row))) {
+            changed.top = std::max(changed.top, row.top);
+        }
+    }
+    if (changed.top < changed.bottom) InvalidateRect(list, &changed, FALSE);
 }
 
 int SelectedHotkeyRow() {
+    ShowHotkeyListChanges();
     HWND list = HotkeyList();
     if (!list) return -1;
     return static_cast<int>(

@@ -1,7 +1,10 @@
 // The hotkey list 超级列表框1: column 0 the key, column 1 the command. The
 // rows live in the program's memory (HotkeyStore); the list is an
 // owner-data list view that asks for the cells it paints, so no operation
-// here costs a message per row.
+// here costs a message per row. Appending and deleting rows change the
+// rows at once; the list control learns of it with
+// ShowHotkeyListChanges, which the save that follows every change calls
+// while the file is being written.
 #pragma once
 
 #include <windows.h>
@@ -33,7 +36,10 @@ void SetHotkeyCell(int row, int column, std::string_view text);
 // Removes the row; the rows after it move up with their selection. An
 // index outside the list removes nothing.
 void DeleteHotkeyRow(int row);
-// The first selected row, or -1.
+// Brings the list control up to the rows: their count, the selection moved
+// with deleted rows, everything drawn again.
+void ShowHotkeyListChanges();
+// The first selected row, or -1 (the list brought up to the rows first).
 int SelectedHotkeyRow();
 
 // The list's questions to its parent: the text of a cell it paints, and

@@ -11,6 +11,7 @@
 #include "window/hotkey_list.h"
 #include "window/hyperlink.h"
 #include "window/logo_picture.h"
+#include "window/memo_box.h"
 #include "window/window_focus.h"
 #include "window/window_ops.h"
 
@@ -123,6 +124,7 @@ void PrepareMainWindowLayout() {
     RegisterClassExA(&windowClass);
     RegisterPictureClass(instance, AppCursor());
     RegisterHyperlinkClass(instance);
+    RegisterMemoClass(instance);
 }
 
 HWND CreateMainWindow(BindingTable bindings) {

@@ -143,13 +143,4 @@ void ProcessPendingMessages() {
     }
 }
 
-void MessagePacer::Tick() {
-    constexpr unsigned long long kIntervalMilliseconds = 30;
-    const unsigned long long now = GetTickCount64();
-    if (started_ && now - last_ < kIntervalMilliseconds) return;
-    started_ = true;
-    ProcessPendingMessages();
-    last_ = GetTickCount64();
-}
-
 }  // namespace keyloom

@@ -46,17 +46,4 @@ void ForgetTimerIntervals();
 // returns when it is empty (or a quit message is met); never waits.
 void ProcessPendingMessages();
 
-// Handles pending messages now and then during long work: at the first
-// tick, then whenever about 30 ms have passed since the last time, so the
-// window keeps painting without paying for a look at the queue (a round
-// trip to the window server under Wine) at every small step.
-class MessagePacer {
-public:
-    void Tick();
-
-private:
-    bool started_ = false;
-    unsigned long long last_ = 0;
-};
-
 }  // namespace keyloom

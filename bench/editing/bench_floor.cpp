@@ -50,15 +50,45 @@ void BareList::InsertRows(const std::vector<HotkeyEntry>& rows, bool redraw) {
     UpdateWindow(frame_);
 }
 
-bool WriteInOneCall(const std::string& path, std::string_view bytes) {
+namespace {
+
+bool ReadAll(const std::string& path, std::string* bytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    LARGE_INTEGER size;
+    bool read = GetFileSizeEx(file, &size) != 0;
+    if (read) {
+        bytes->resize(static_cast<std::size_t>(size.QuadPart));
+        DWORD got = 0;
+        read = ReadFile(file, bytes->data(), static_cast<DWORD>(bytes->size()), &got, nullptr) &&
+               got == bytes->size();
+    }
+    return CloseHandle(file) && read;
+}
+
+bool WriteFlushed(const std::string& path, const std::string& bytes) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
     const bool ok =
         WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-        written == bytes.size();
+        written == bytes.size() && FlushFileBuffers(file);
     return CloseHandle(file) && ok;
+}
+
+}  // namespace
+
+bool FirstSafeSave(const std::string& path, const std::vector<HotkeyEntry>& rows,
+                   std::string* text) {
+    std::string old;
+    if (!ReadAll(path, &old)) return false;
+    *text = ComposeEnvText(rows);
+    const std::string temporary = path + ".new~";
+    return WriteFlushed(path + ".bak", old) && WriteFlushed(temporary, *text) &&
+           MoveFileExA(temporary.c_str(), path.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
 }  // namespace keyloom::bench

@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "core/env_text.h"
@@ -33,7 +32,12 @@ private:
     HWND list_ = nullptr;
 };
 
-// Writes the bytes to the file in one call; false on failure.
-bool WriteInOneCall(const std::string& path, std::string_view bytes);
+// The safe steps of a first save, with nothing of the program around them:
+// the env at path read whole, the new text composed from the rows, the old
+// bytes copied to path + ".bak", the new text written to a temporary file
+// and flushed, and that file put in the env's place in one step. The
+// composed text goes to *text; false when a step fails.
+bool FirstSafeSave(const std::string& path, const std::vector<HotkeyEntry>& rows,
+                   std::string* text);
 
 }  // namespace keyloom::bench

@@ -1,0 +1,23 @@
+// The parts of the editing benchmark, each printing its own figures.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/env_text.h"
+
+namespace keyloom::bench {
+
+// The start-up load of the rows against inserting them into a bare list.
+void RunLoad(const std::vector<HotkeyEntry>& rows, int repetitions);
+
+// Add and Modify opening the panel on the env.
+void RunPanel(const std::string& label, const std::string& env, int repetitions);
+// Wine's own multi-line edit box given the same text, for comparison.
+void RunWineEditBox(const std::string& label, const std::string& env);
+
+// A confirm in add mode and a delete on the rows, each the first save of a
+// start (env.bak made) and a later one, against a first safe save.
+void RunSaves(const std::vector<HotkeyEntry>& rows, int repetitions);
+
+}  // namespace keyloom::bench

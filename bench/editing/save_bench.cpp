@@ -1,0 +1,110 @@
+// A confirm in add mode and a delete with the panel hidden, each from the
+// click until the file is in place and the window has answered an input
+// and has nothing left to do; against the floor of a first safe save of
+// the same rows, measured in the same run, interleaved.
+#include <windows.h>
+
+#include <cstdio>
+
+#include "bench/editing/bench_floor.h"
+#include "bench/editing/bench_parts.h"
+#include "bench/editing/bench_run.h"
+#include "tests/harness/harness.h"
+#include "window/control_names.h"
+#include "window/hotkey_list.h"
+#include "window/window_ops.h"
+
+namespace keyloom::bench {
+
+namespace {
+
+using namespace keyloom::test;
+
+std::vector<HotkeyEntry> ListedRows() {
+    std::vector<HotkeyEntry> listed;
+    for (int row = 0; row < HotkeyRowCount(); ++row) {
+        listed.push_back({HotkeyCell(row, 0), HotkeyCell(row, 1)});
+    }
+    return listed;
+}
+
+// The file holds exactly the rows the list shows.
+void CheckSaved(const char* what) {
+    if (ReadFileBytes(TestEnvPath()) != ComposeEnvText(ListedRows())) {
+        std::printf("%s did not save the rows the list shows\n", what);
+    }
+}
+
+// The floor on a copy of the env as it was before the save, giving the rows
+// after it.
+double TimeFloor(const std::string& envBefore, const std::vector<HotkeyEntry>& rowsAfter) {
+    const std::string path = TestProgramFolder() + "/env-floor";
+    WriteFileBytes(path, envBefore);
+    const double start = Now();
+    std::string text;
+    const bool saved = FirstSafeSave(path, rowsAfter, &text);
+    const double took = Now() - start;
+    if (!saved || ReadFileBytes(path) != text || text != ComposeEnvText(rowsAfter)) {
+        std::printf("the floor did not save\n");
+    }
+    DeleteFileA(path.c_str());
+    DeleteFileA((path + ".bak").c_str());
+    return took;
+}
+
+void Start(const std::string& env) {
+    DeleteFileA((TestEnvPath() + ".bak").c_str());
+    if (StartMainWindowForTest(env) == nullptr) std::exit(2);
+}
+
+}  // namespace
+
+void RunSaves(const std::vector<HotkeyEntry>& rows, int repetitions) {
+    const std::string where = std::to_string(rows.size()) + " rows";
+    const std::string env = ComposeEnvText(rows);
+    std::vector<double> confirms[2];
+    std::vector<double> deletes[2];
+    std::vector<double> floors;
+    TurnCounter turns;
+    for (int run = 0; run < repetitions; ++run) {
+        // A confirm in add mode: the first of the start, then another one.
+        Start(env);
+        TypeInto(kKeyBox, "F12");
+        TypeInto(kCommandBox, "bench confirm");
+        for (int save = 0; save < 2; ++save) {
+            TimeClick(ControlWindow("按钮_添加"));
+            turns.Start();
+            confirms[save].push_back(TimeClick(ControlWindow(kConfirmButton)).idle);
+            turns.Stop();
+        }
+        CheckSaved("confirm");
+        std::vector<HotkeyEntry> added = rows;
+        added.push_back({"F12", "bench confirm"});
+        CloseMainWindowForTest();
+        floors.push_back(TimeFloor(env, added));
+        // A delete with the panel hidden, likewise.
+        Start(env);
+        for (int save = 0; save < 2; ++save) {
+            SelectHotkeyRowForTest(HotkeyRowCount() / 2);
+            deletes[save].push_back(TimeClick(ControlWindow("按钮_删除")).idle);
+        }
+        CheckSaved("delete");
+        CloseMainWindowForTest();
+        std::vector<HotkeyEntry> deleted = rows;
+        deleted.erase(deleted.begin() + static_cast<std::ptrdiff_t>(rows.size() / 2));
+        floors.push_back(TimeFloor(env, deleted));
+    }
+    const double floor = Median(floors);
+    PrintRatio("confirm", where + ", first save", Median(confirms[0]), floor, 2.0);
+    PrintRatio("confirm", where + ", later save", Median(confirms[1]), floor, 2.0);
+    PrintRatio("delete", where + ", first save", Median(deletes[0]), floor, 2.0);
+    PrintRatio("delete", where + ", later save", Median(deletes[1]), floor, 2.0);
+    std::printf(
+        "           floor: the env read, the text composed, env.bak written and flushed, a "
+        "flushed temporary put in place in one step\n"
+        "           during the last confirm the window handled its messages %d times (10 ms "
+        "timer), longest wait %.1f ms\n",
+        turns.Turns(), turns.LongestWait());
+}
+
+}  // namespace keyloom::bench
