@@ -54,13 +54,15 @@ void RunWineEditBox(const std::string& label, const std::string& env) {
     HWND box = CreateWindowExA(
         0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_LEFT | ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL,
         8, 24, 184, 104, frame, nullptr, GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(box, WM_SETFONT, reinterpret_cast<WPARAM>(MemoFont()), FALSE);
+    WindowFonts fonts = MakeWindowFonts(96);
+    SendMessageA(box, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.memo), FALSE);
     SendMessageA(box, EM_SETLIMITTEXT, 0, 0);
     keyloom::test::PumpMessages();
     const double start = Now();
     SetWindowTextA(box, env.c_str());
     PrintFigure("wine edit", label, Now() - start);
     DestroyWindow(frame);
+    DeleteWindowFonts(fonts);
 }
 
 }  // namespace keyloom::bench
