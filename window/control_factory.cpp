@@ -56,8 +56,8 @@ HWND CreateControlWindow(const ControlSpec& spec, HWND parent) {
     const DWORD style = WS_CHILD | WS_VISIBLE | spec.style | (spec.tabOrder > 0 ? WS_TABSTOP : 0);
     // The multi-line edit box is one of our own, which lays out any text
     // at once.
-    const bool memo = spec.kind == ControlKind::Edit && (spec.style & ES_MULTILINE);
-    const char* className = memo ? kMemoClassName : ControlClassName(static_cast<int>(spec.kind));
+    const char* className =
+        IsMultiLineEdit(spec) ? kMemoClassName : ControlClassName(static_cast<int>(spec.kind));
     HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id));
     const RECT rect = ScaledControlRect(spec, MainWindowDpi());
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;

@@ -44,6 +44,12 @@ struct ControlSpec {
     int tabOrder;  // place in the Tab order, from 1; 0 for no tab stop
 };
 
+// The multi-line edit box (编辑框1): a control of our own, with a font of
+// its own.
+inline bool IsMultiLineEdit(const ControlSpec& spec) {
+    return spec.kind == ControlKind::Edit && (spec.style & ES_MULTILINE) != 0;
+}
+
 // CloseRequested and Destroyed are the window's own: a bound close handler
 // decides whether the window goes (unbound, it is destroyed at once).
 enum class ControlEvent { Created, Clicked, TimerTick, LeftButtonDown, CloseRequested, Destroyed };

@@ -51,7 +51,7 @@ void DeleteWindowFonts(WindowFonts& fonts) {
 
 HFONT ControlFont(const WindowFonts& fonts, const ControlSpec& spec) {
     if (spec.kind == ControlKind::Hyperlink) return fonts.link;
-    if (spec.kind == ControlKind::Edit && (spec.style & ES_MULTILINE)) return fonts.memo;
+    if (IsMultiLineEdit(spec)) return fonts.memo;
     return fonts.gui;
 }
 
