@@ -1,0 +1,48 @@
+// What an editing operation changed, for the window to show: the session
+// changes its own state and says here what the window must do to match.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace keyloom {
+
+// A change of the rows that the list control must learn: a deleted row,
+// the row count after an append, a cell set.
+struct ListChange {
+    enum Kind : std::uint8_t { Deleted, Counted, CellSet } kind;
+    int row;  // the deleted row, the new count, or the row of the cell
+};
+
+// The message boxes the editing operations show.
+enum class SessionBox : std::uint8_t { None, NoSelection, InputError, SaveFailed };
+
+// Where the keyboard focus goes.
+enum class FocusTarget : std::uint8_t { Unchanged, KeyBox, HotkeyList };
+
+struct SessionChange {
+    // In the order they happened; empty when the rows stayed.
+    std::vector<ListChange> list;
+    // The panel's new state: the window sets the width that shows or hides it.
+    std::optional<bool> panelShown;
+    std::optional<std::string_view> groupCaption;
+    std::optional<std::string_view> confirmCaption;
+    // New texts of the key and command boxes, and of the content box.
+    std::optional<std::string> keyBox;
+    std::optional<std::string> commandBox;
+    std::optional<std::string> contentBox;
+    std::optional<std::string> countCaption;
+    FocusTarget focus = FocusTarget::Unchanged;
+    SessionBox box = SessionBox::None;
+    // The env file's text for the env数据 box.
+    std::optional<std::string> envContent;
+    // The rows changed: the window starts a save (EditingSession::BeginSave).
+    bool save = false;
+    // A close given earlier is due now: the window goes.
+    bool close = false;
+};
+
+}  // namespace keyloom

@@ -1,0 +1,214 @@
+// The editing session on real files, without a window: every editing rule
+// of the four buttons, the actions given while a save runs, and the save
+// on a thread of its own (this test also runs under ThreadSanitizer).
+#include <gtest/gtest.h>
+
+#include <condition_variable>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "core/edit_mode.h"
+#include "core/editing_session.h"
+#include "core/env_text.h"
+#include "core/save_worker.h"
+#include "tests/core/scratch_folder.h"
+
+namespace keyloom {
+namespace {
+
+using Rows = std::vector<HotkeyEntry>;
+
+Rows FiveRows() {
+    return {
+        {"F1", "zoom fit"}, {"F2", "zoom in"}, {"F3", "pan  left"}, {"F4", "x"}, {"F5", "done"}};
+}
+
+// Carries out actions as the window does: one at a time, each save on the
+// worker's thread, the next action only once the save has come back. The
+// changes are kept in order.
+class Driver {
+public:
+    explicit Driver(const std::string& env) { open = session.Open(env); }
+
+    // Gives the actions at once, then carries them all out.
+    void Run(std::vector<EditAction> actions, PanelInput input = {}) {
+        for (const EditAction& action : actions) session.Give(action);
+        while (auto action = session.NextAction()) {
+            SessionChange change = session.Carry(*action, input);
+            const bool save = change.save;
+            changes.push_back(std::move(change));
+            if (save) changes.push_back(SaveOnWorker());
+        }
+    }
+
+    SessionChange SaveOnWorker() {
+        bool done = false;
+        worker.Start(session.BeginSave(), [this, &done] {
+            std::lock_guard<std::mutex> lock(mutex);
+            done = true;
+            doneChanged.notify_one();
+        });
+        // The window paints meanwhile: it reads the rows the save reads.
+        std::size_t painted = 0;
+        for (const HotkeyEntry& row : session.Rows()) painted += row.key.size();
+        EXPECT_TRUE(session.IsSaveRunning());
+        EXPECT_FALSE(session.NextAction().has_value());
+        {
+            std::unique_lock<std::mutex> lock(mutex);
+            doneChanged.wait(lock, [&done] { return done; });
+        }
+        return session.FinishSave(worker.Finish());
+    }
+
+    EditingSession session;
+    SaveWorker worker;
+    SessionChange open;
+    std::vector<SessionChange> changes;
+    std::mutex mutex;
+    std::condition_variable doneChanged;
+};
+
+class EditingSessionTest : public ::testing::Test {
+protected:
+    void SetUp() override { testing::WriteBytes(env_, ComposeEnvText(FiveRows())); }
+    std::string Env() const { return testing::ReadBytes(env_); }
+
+    testing::ScratchFolder folder_;
+    const std::string env_ = folder_.File("env");
+};
+
+TEST_F(EditingSessionTest, AddAndModifyOpenThePanelWithTheirCaptionsAndTheFile) {
+    Driver run(env_);
+    EXPECT_EQ(run.open.countCaption, "5\xB8\xF6");
+    run.Run({{EditAction::Modify, 1}});
+    const SessionChange& modify = run.changes.back();
+    EXPECT_EQ(modify.panelShown, true);
+    EXPECT_EQ(modify.groupCaption, kModifyGroupCaption);
+    EXPECT_EQ(modify.confirmCaption, kModifyConfirmCaption);
+    EXPECT_EQ(modify.keyBox, "F2");
+    EXPECT_EQ(modify.commandBox, "zoom in");
+    EXPECT_EQ(modify.contentBox, Env());
+    EXPECT_EQ(modify.focus, FocusTarget::KeyBox);
+    EXPECT_FALSE(modify.save);
+    // A second click hides the panel, yet still opens the row it names.
+    run.Run({{EditAction::Modify, 3}, {EditAction::Add, 0}});
+    EXPECT_EQ(run.changes[1].panelShown, false);
+    EXPECT_EQ(run.changes[1].focus, FocusTarget::HotkeyList);
+    EXPECT_EQ(run.changes[1].keyBox, "F4");
+    EXPECT_EQ(run.session.OpenedRowIndex(), 3);
+    EXPECT_EQ(run.changes[2].panelShown, true);
+    EXPECT_EQ(run.changes[2].confirmCaption, kAddConfirmCaption);
+    EXPECT_FALSE(run.changes[2].keyBox.has_value());
+    EXPECT_FALSE(run.session.IsModifyMode());
+}
+
+TEST_F(EditingSessionTest, NoSelectionAndBadInputShowTheirBoxAndChangeNothing) {
+    Driver run(env_);
+    run.Run({{EditAction::Delete, -1}, {EditAction::Modify, -1}, {EditAction::Add, 0}});
+    EXPECT_EQ(run.changes[0].box, SessionBox::NoSelection);
+    EXPECT_EQ(run.changes[1].box, SessionBox::NoSelection);
+    EXPECT_FALSE(run.changes[1].panelShown.has_value());
+    for (PanelInput input : {PanelInput{"", "x"}, PanelInput{"F9", ""}, PanelInput{"a b", "x"}}) {
+        run.Run({{EditAction::Confirm}}, input);
+        EXPECT_EQ(run.changes.back().box, SessionBox::InputError);
+        EXPECT_TRUE(run.changes.back().list.empty());
+    }
+    EXPECT_TRUE(run.session.IsPanelShown());
+    EXPECT_EQ(run.session.Rows(), FiveRows());
+    EXPECT_EQ(Env(), ComposeEnvText(FiveRows()));
+}
+
+TEST_F(EditingSessionTest, ConfirmAppendsTrimmedOrMovesTheModifiedRowToTheEnd) {
+    Driver run(env_);
+    run.Run({{EditAction::Add, 0}, {EditAction::Confirm}}, {"  F9 ", " zoom out  "});
+    Rows rows = FiveRows();
+    rows.push_back({"F9", "zoom out"});
+    EXPECT_EQ(run.session.Rows(), rows);
+    const SessionChange& saved = run.changes.back();
+    EXPECT_EQ(saved.countCaption, "6\xB8\xF6");
+    // The panel closed with the confirm: its box is not filled.
+    EXPECT_FALSE(saved.contentBox.has_value());
+    EXPECT_EQ(Env(), ComposeEnvText(rows));
+
+    run.Run({{EditAction::Modify, 0}, {EditAction::Confirm}}, {"F1", "zoom fit"});
+    rows.erase(rows.begin());
+    rows.push_back({"F1", "zoom fit"});
+    EXPECT_EQ(run.session.Rows(), rows);
+    EXPECT_EQ(run.session.OpenedRowIndex(), 5);
+    EXPECT_FALSE(run.session.IsPanelShown());
+}
+
+TEST_F(EditingSessionTest, AModifiedFunckeyStaysAFunckeyAndADeletedOpenedRowIsNotReplaced) {
+    testing::WriteBytes(env_, "funckey F1 zoom fit\nalias F2 zoom in\nalias F3 done\n");
+    Driver run(env_);
+    run.Run({{EditAction::Modify, 0}, {EditAction::Confirm}}, {"F1", "zoom out"});
+    EXPECT_EQ(Env(), "alias F2 zoom in\nalias F3 done\nfunckey F1 zoom out\n");
+    // Opened row 0 (F2), then deleted: the confirm only appends.
+    run.Run({{EditAction::Modify, 0}, {EditAction::Delete, 0}, {EditAction::Confirm}}, {"F7", "x"});
+    EXPECT_EQ(run.session.Rows(), (Rows{{"F3", "done"}, {"F1", "zoom out"}, {"F7", "x"}}));
+    // New lines go after the last hotkey line of the head.
+    EXPECT_EQ(Env(), "alias F3 done\nfunckey F1 zoom out\nalias F7 x\n");
+}
+
+TEST_F(EditingSessionTest, ADeleteWithThePanelShownFillsItsBoxWithTheSavedText) {
+    Driver run(env_);
+    run.Run({{EditAction::Add, 0}, {EditAction::Delete, 4}});
+    const SessionChange& deleted = run.changes[1];
+    ASSERT_EQ(deleted.list.size(), 1u);
+    EXPECT_EQ(deleted.list[0].kind, ListChange::Deleted);
+    EXPECT_EQ(deleted.list[0].row, 4);
+    EXPECT_FALSE(deleted.panelShown.has_value());
+    EXPECT_EQ(run.changes[2].contentBox, Env());
+    EXPECT_EQ(run.changes[2].countCaption, "4\xB8\xF6");
+}
+
+TEST_F(EditingSessionTest, ARefusedSaveKeepsTheListsChangeAndTheOldCount) {
+    Driver run(env_);
+    // Edited by another program since the start: not the file this run read.
+    testing::WriteBytes(env_, "alias Q other\n");
+    run.Run({{EditAction::Delete, 0}});
+    EXPECT_EQ(run.changes.back().box, SessionBox::SaveFailed);
+    EXPECT_FALSE(run.changes.back().countCaption.has_value());
+    EXPECT_EQ(run.session.RowCount(), 4);
+    EXPECT_EQ(Env(), "alias Q other\n");
+}
+
+TEST_F(EditingSessionTest, ActionsGivenDuringASaveWaitAndRunInOrderOnTheirRows) {
+    Driver run(env_);
+    run.session.Give({EditAction::Delete, 0});
+    SessionChange first = run.session.Carry(*run.session.NextAction());
+    ASSERT_TRUE(first.save);
+    std::unique_ptr<SaveJob> job = run.session.BeginSave();
+    // Given meanwhile: they wait for the save.
+    run.session.Give({EditAction::Delete, 0});
+    run.session.Give({EditAction::ShowContent});
+    run.session.Give({EditAction::Close});
+    EXPECT_FALSE(run.session.NextAction().has_value());
+    job->Run();
+    run.session.FinishSave(std::move(job));
+    run.Run({});
+    EXPECT_EQ(run.session.Rows(), (Rows{{"F3", "pan  left"}, {"F4", "x"}, {"F5", "done"}}));
+    ASSERT_EQ(run.changes.size(), 4u);
+    EXPECT_EQ(run.changes[2].envContent, Env());
+    EXPECT_TRUE(run.changes[3].close);
+}
+
+TEST_F(EditingSessionTest, ALargeFileSavesOnTheWorkerWhileTheRowsAreRead) {
+    Rows rows;
+    for (int i = 0; i < 20000; ++i) rows.push_back({"K" + std::to_string(i), "cmd"});
+    testing::WriteBytes(env_, ComposeEnvText(rows));
+    Driver run(env_);
+    run.Run({{EditAction::Delete, 7},
+             {EditAction::Delete, 7},
+             {EditAction::Add, 0},
+             {EditAction::Confirm}},
+            {"N", "new"});
+    rows.erase(rows.begin() + 7, rows.begin() + 9);
+    rows.push_back({"N", "new"});
+    EXPECT_EQ(run.session.Rows(), rows);
+    EXPECT_EQ(Env(), ComposeEnvText(rows));
+}
+
+}  // namespace
+}  // namespace keyloom
