@@ -2,8 +2,6 @@
 
 namespace keyloom {
 
-OpenedRow EditingRow;
-
 void OpenedRow::Record(int row) {
     row_ = row < 0 ? kNone : row;
 }

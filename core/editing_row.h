@@ -1,4 +1,4 @@
-// EditingRow: the row that the last Modify click opened in the edit panel.
+// The row that the last Modify click opened in the edit panel.
 // It follows that row through later deletions, so that a confirm in modify
 // mode replaces the row the user opened and never another one.
 #pragma once
@@ -26,7 +26,5 @@ private:
     // 0 before any Modify click, as the program has always started.
     int row_ = 0;
 };
-
-extern OpenedRow EditingRow;
 
 }  // namespace keyloom

@@ -14,6 +14,11 @@ EditingSession::EditingSession() : rows_(std::make_shared<std::vector<HotkeyEntr
 
 SessionChange EditingSession::Open(const std::string& path) {
     path_ = path;
+    // A new start: nothing opened, nothing given, the panel hidden.
+    opened_ = OpenedRow();
+    modify_ = false;
+    panelShown_ = false;
+    given_.clear();
     auto rows = std::make_shared<std::vector<HotkeyEntry>>();
     file_.Open(path, rows.get(), &origins_);
     origins_.resize(rows->size());

@@ -37,7 +37,9 @@ class EditingSession {
 public:
     EditingSession();
 
-    // Reads the env file at path: the rows and the count caption.
+    // Reads the env file at path: the rows and the count caption. Starts
+    // afresh: add mode, the panel hidden, nothing opened or given. Not
+    // while a save runs.
     SessionChange Open(const std::string& path);
 
     const std::string& Path() const { return path_; }
@@ -48,6 +50,8 @@ public:
     bool IsModifyMode() const { return modify_; }
     bool IsPanelShown() const { return panelShown_; }
     bool IsSaveRunning() const { return saving_ != nullptr; }
+    // No save runs and no action waits.
+    bool IsIdle() const { return !IsSaveRunning() && given_.empty(); }
 
     // Keeps the action; actions are carried out in the order given.
     void Give(EditAction action);

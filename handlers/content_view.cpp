@@ -1,33 +1,11 @@
 #include "handlers/content_view.h"
 
-#include <cstring>
-
-#include "core/env_file.h"
-#include "handlers/editing_texts.h"
-#include "platform/globals.h"
-#include "platform/message_box.h"
-#include "window/content_box.h"
-#include "window/control_names.h"
-#include "window/window_ops.h"
+#include "handlers/editing_actions.h"
 
 namespace keyloom {
 
-std::string EnvFileText() {
-    if (EnvFilePath == nullptr) return std::string();
-    // Cut in place at the first zero byte: the text of a large env is not
-    // copied again.
-    std::string text = ReadWholeFile(*EnvFilePath);
-    text.resize(std::strlen(text.c_str()));
-    return text;
-}
-
-void FillContentBox() {
-    ShowSavedText(EnvFileText());
-}
-
 void ShowEnvContent() {
-    const std::string text = EnvFileText();
-    ShowMessageBox(text.c_str(), kEnvContentTitle, kPlainStyle, BoxText::EnvFile);
+    GiveAction(EditAction::ShowContent);
 }
 
 }  // namespace keyloom

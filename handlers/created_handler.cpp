@@ -25,15 +25,14 @@ void OnMainWindowCreated() {
     // The edit panel starts hidden; the top-left corner stays put.
     HideEditPanel();
     SetMainWindowHeight(ScaledToWindow(kCreatedHeight));
-    delete EnvFilePath;
-    EnvFilePath = new std::string(EnvFilePathFor(ProgramFilePath()));
+    const std::string envPath = EnvFilePathFor(ProgramFilePath());
     SetTimerInterval(kSlideRightTimer, kSlideTickMilliseconds);
     for (const char* prefix : {"标签", "按钮", "分组框", "编辑框", "超级列表框"}) {
         SetCursorByNamePrefix(prefix);
     }
     // What a save killed half-way left beside the env file goes first.
-    RemoveLeftoverTemporaries(*EnvFilePath);
-    LoadEnvFile(*EnvFilePath);
+    RemoveLeftoverTemporaries(envPath);
+    LoadEnvFile(envPath);
 }
 
 }  // namespace keyloom

@@ -3,7 +3,8 @@
 
 namespace keyloom {
 
-// Skin, narrow size, EnvFilePath, the slide timer, pointers, the hotkeys.
+// Skin, narrow size, the slide timer, pointers, and the hotkeys of the env
+// file beside the program.
 void OnMainWindowCreated();
 
 }  // namespace keyloom

@@ -4,66 +4,41 @@
 
 #include <windows.h>
 
-#include "core/count_caption.h"
-#include "core/env_text.h"
-#include "core/save_guard.h"
-#include "handlers/editing_texts.h"
-#include "handlers/env_state.h"
-#include "platform/message_box.h"
-#include "window/content_box.h"
-#include "window/control_names.h"
-#include "window/hotkey_list.h"
-#include "window/background_work.h"
+#include "core/save_worker.h"
+#include "handlers/editing_actions.h"
+#include "handlers/editing_state.h"
+#include "handlers/session_view.h"
 #include "window/main_window.h"
-#include "window/window_ops.h"
 
 namespace keyloom {
 
 namespace {
 
-SaveGuard gSaveGuard;
+SaveWorker& Worker() {
+    static SaveWorker worker;
+    return worker;
+}
 
 }  // namespace
 
-void SaveEnvFile(PanelAfterSave panel) {
-    if (!gSaveGuard.Begin()) {
-        ShowHotkeyListChanges();
-        return;
-    }
-    // The file is read, composed and written on a thread of its own, which
-    // touches no window; meanwhile the list learns the changed rows and the
-    // window goes on painting and answering. The guard keeps the rows as
-    // they are until the save is done.
-    HotkeyRows& rows = HotkeyStore();
-    EnvSession::Outcome outcome;
-    RunWhileHandlingMessages(
-        [&rows, &outcome] { outcome = EnvFileSession.Save(rows.Entries(), &rows.Origins()); },
-        ShowHotkeyListChanges);
-    // A shown panel's box shows the text the save wrote, or failed to
-    // write; a hidden one's is left alone until the panel opens again.
-    if (panel == PanelAfterSave::Shown) ShowSavedText(std::move(outcome.text));
-    if (outcome.written) {
-        SetControlText(kCountLabel, CountCaption(rows.Count()));
-    } else {
-        ShowMessageBox(kSaveFailedText, kSaveFailedTitle, kPlainStyle);
-    }
-    // A close that arrived during the save goes ahead now, through
-    // the window's own close path.
-    if (gSaveGuard.End() && MainWindow() != nullptr) {
-        PostMessageA(MainWindow(), WM_CLOSE, 0, 0);
-    }
+void SaveEnvFile() {
+    HWND window = MainWindow();
+    Worker().Start(Session().BeginSave(), [window] {
+        // The window outlives the save: a close waits for it. A full queue
+        // is waited out rather than the save's end lost.
+        while (!PostMessageA(window, kSaveDoneMessage, 0, 0) && IsWindow(window)) Sleep(10);
+    });
 }
 
-bool IsSaveRunning() {
-    return gSaveGuard.IsRunning();
+void OnSaveDone() {
+    if (!Worker().IsBusy()) return;
+    SessionChange change = Session().FinishSave(Worker().Finish());
+    ShowSessionChange(change);
+    CarryGivenActions();
 }
 
 void OnMainWindowCloseRequested() {
-    if (gSaveGuard.IsRunning()) {
-        gSaveGuard.RequestClose();
-        return;
-    }
-    DestroyWindow(MainWindow());
+    GiveAction(EditAction::Close);
 }
 
 }  // namespace keyloom

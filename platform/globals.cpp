@@ -4,14 +4,9 @@
 
 namespace keyloom {
 
-std::string* EnvFilePath = nullptr;
 SkinModule* SkinModuleInstance = nullptr;
 
 void ReleaseGlobals() {
-    if (EnvFilePath) {
-        delete EnvFilePath;
-        EnvFilePath = nullptr;
-    }
     delete SkinModuleInstance;
     SkinModuleInstance = nullptr;
 }

@@ -1,20 +1,14 @@
-// The program-wide state shared by the handlers.
+// The program-wide state of the platform layer.
 #pragma once
-
-#include <string>
 
 namespace keyloom {
 
 class SkinModule;
 
-// Full path of the env file: the program folder followed by "/env". Empty
-// until the created handler sets it.
-extern std::string* EnvFilePath;
-
 // The one skin object, created at start-up and destroyed at exit.
 extern SkinModule* SkinModuleInstance;
 
-// The exit routine: releases EnvFilePath and the skin object.
+// The exit routine: releases the skin object.
 void ReleaseGlobals();
 
 }  // namespace keyloom

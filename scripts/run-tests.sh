@@ -29,7 +29,7 @@ if keyloom_has_wine32; then
     step "win32 tests (Wine)" ctest --preset win32
 else
     skipped=$((skipped + 1))
-    echo "=== SKIPPED: win32 tests (Wine): this machine has no 32-bit Wine (wine32:i386 is not installed)"
+    echo "=== SKIPPED: win32 tests (Wine): this machine runs no 32-bit Wine (wine32:i386 missing, or a kernel without 32-bit support)"
 fi
 step "win64 tests (Wine)" ctest --preset win64
 step "fuzz" scripts/run-fuzz.sh "${KEYLOOM_FUZZ_SECONDS:-60}"

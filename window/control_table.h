@@ -52,7 +52,16 @@ inline bool IsMultiLineEdit(const ControlSpec& spec) {
 
 // CloseRequested and Destroyed are the window's own: a bound close handler
 // decides whether the window goes (unbound, it is destroyed at once).
-enum class ControlEvent { Created, Clicked, TimerTick, LeftButtonDown, CloseRequested, Destroyed };
+enum class ControlEvent {
+    Created,
+    Clicked,
+    TimerTick,
+    LeftButtonDown,
+    CloseRequested,
+    Destroyed,
+    // A save that ran beside the window is done (kSaveDoneMessage).
+    SaveDone
+};
 
 struct EventBinding {
     const char* source;  // "" for the window itself

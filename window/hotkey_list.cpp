@@ -12,22 +12,19 @@ namespace keyloom {
 
 namespace {
 
-HotkeyRows gRows;
+// The rows the list shows; their owner changes them only on this thread.
+const std::vector<HotkeyEntry>* gShownRows = nullptr;
 
-// Changes of the rows that the list control has not been told yet: a
-// deleted row, the row count after an append, a cell set.
-struct ListChange {
-    enum Kind { Deleted, Counted, CellSet } kind;
-    int row;  // the deleted row, the new count, or the row of the cell
-};
-std::vector<ListChange> gUntold;
+std::size_t ShownCount() {
+    return gShownRows ? gShownRows->size() : 0;
+}
 
 HWND HotkeyList() {
     return ControlWindow(kHotkeyList);
 }
 
 bool IsRow(int row) {
-    return row >= 0 && static_cast<std::size_t>(row) < gRows.Count();
+    return row >= 0 && static_cast<std::size_t>(row) < ShownCount();
 }
 
 // How the list's two scroll bars look: where their thumbs are, and whether
@@ -111,66 +108,37 @@ LRESULT FindRowByTypedKey(const NMHDR& header) {
     for (int i = 0; i < count; ++i) {
         const int row = (start + i) % count;
         if (row < start && (find.lvfi.flags & LVFI_WRAP) == 0) break;
-        if (KeyBeginsWith(gRows.At(static_cast<std::size_t>(row)).key, prefix)) return row;
+        if (KeyBeginsWith((*gShownRows)[static_cast<std::size_t>(row)].key, prefix)) return row;
     }
     return -1;
 }
 
 }  // namespace
 
-HotkeyRows& HotkeyStore() {
-    return gRows;
-}
-
-void LoadHotkeyRows(std::vector<HotkeyEntry> entries, std::vector<RowOrigin> origins) {
-    gRows.Reset(std::move(entries), std::move(origins));
-    gUntold.clear();
+void ShowHotkeyRows(const std::vector<HotkeyEntry>* rows) {
+    gShownRows = rows;
     HWND list = HotkeyList();
     if (!list) return;
-    SendMessageA(list, LVM_SETITEMCOUNT, gRows.Count(), 0);
+    SendMessageA(list, LVM_SETITEMCOUNT, ShownCount(), 0);
     InvalidateRect(list, nullptr, TRUE);
 }
 
 int HotkeyRowCount() {
-    return static_cast<int>(gRows.Count());
-}
-
-int AppendHotkeyRow(HotkeyVerb verb) {
-    const int row = static_cast<int>(gRows.Append(verb));
-    gUntold.push_back({ListChange::Counted, HotkeyRowCount()});
-    return row;
+    return static_cast<int>(ShownCount());
 }
 
 std::string HotkeyCell(int row, int column) {
     if (!IsRow(row) || column < 0 || column > 1) return {};
-    const HotkeyEntry& entry = gRows.At(static_cast<std::size_t>(row));
+    const HotkeyEntry& entry = (*gShownRows)[static_cast<std::size_t>(row)];
     return column == 0 ? entry.key : entry.command;
 }
 
-void SetHotkeyCell(int row, int column, std::string_view text) {
-    if (!gRows.SetCell(static_cast<std::size_t>(row), column, text)) return;
-    if (!gUntold.empty()) {
-        gUntold.push_back({ListChange::CellSet, row});
-    } else if (HWND list = HotkeyList()) {
-        SendMessageA(list, LVM_REDRAWITEMS, row, row);
-    }
-}
-
-void DeleteHotkeyRow(int row) {
-    if (!IsRow(row)) return;
-    gRows.Delete(static_cast<std::size_t>(row));
-    gUntold.push_back({ListChange::Deleted, row});
-}
-
-void ShowHotkeyListChanges() {
+void ShowHotkeyListChanges(const std::vector<ListChange>& changes) {
     HWND list = HotkeyList();
-    if (!list || gUntold.empty()) {
-        gUntold.clear();
-        return;
-    }
+    if (!list || changes.empty()) return;
     // The first row whose place on the screen the changes move or fill.
     int firstChanged = HotkeyRowCount();
-    for (const ListChange& change : gUntold) {
+    for (const ListChange& change : changes) {
         firstChanged = std::min(firstChanged,
                                 change.kind == ListChange::Counted ? change.row - 1 : change.row);
     }
@@ -181,7 +149,7 @@ void ShowHotkeyListChanges() {
     // WM_SETREDRAW does, without the list's own handling of it), it draws
     // them once, with the rows that changed, when it next paints.
     DefWindowProcA(list, WM_SETREDRAW, FALSE, 0);
-    for (const ListChange& change : gUntold) {
+    for (const ListChange& change : changes) {
         // The list moves the selection and focus of the rows after a
         // deleted one up, as it does for rows of its own; an append keeps
         // its selection and scrolled place.
@@ -192,7 +160,6 @@ void ShowHotkeyListChanges() {
                          LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
         }
     }
-    gUntold.clear();
     DefWindowProcA(list, WM_SETREDRAW, TRUE, 0);
     // The scroll bars are drawn again only when they look different: a row
     // more or less among thousands seldom moves a thumb by a pixel.
@@ -213,7 +180,6 @@ void ShowHotkeyListChanges() {
 }
 
 int SelectedHotkeyRow() {
-    ShowHotkeyListChanges();
     HWND list = HotkeyList();
     if (!list) return -1;
     return static_cast<int>(
@@ -227,7 +193,7 @@ bool AnswerHotkeyListNotification(const NMHDR& header, LRESULT* result) {
         if ((item.mask & LVIF_TEXT) != 0) {
             std::string_view text;
             if (IsRow(item.iItem)) {
-                const HotkeyEntry& entry = gRows.At(static_cast<std::size_t>(item.iItem));
+                const HotkeyEntry& entry = (*gShownRows)[static_cast<std::size_t>(item.iItem)];
                 if (item.iSubItem == 0) text = entry.key;
                 if (item.iSubItem == 1) text = entry.command;
             }

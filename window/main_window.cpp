@@ -98,6 +98,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_CLOSE:
             OnClose(window);
             return 0;
+        case kSaveDoneMessage:
+            RaiseControlEvent("", ControlEvent::SaveDone);
+            return 0;
         case WM_DESTROY:
             OnDestroy();
             return 0;

@@ -22,6 +22,7 @@ TEST(BindingTableTest, EveryBoundEventHasItsHandlerAndNoOtherIsBound) {
         {"", ControlEvent::Created, OnMainWindowCreated},
         {"", ControlEvent::CloseRequested, OnMainWindowCloseRequested},
         {"", ControlEvent::Destroyed, OnProgramWindowDestroyed},
+        {"", ControlEvent::SaveDone, OnSaveDone},
         {"按钮_添加", ControlEvent::Clicked, OnAddClick},
         {"按钮_修改", ControlEvent::Clicked, OnModifyClick},
         {"按钮_删除", ControlEvent::Clicked, OnDeleteClick},

@@ -12,7 +12,6 @@
 
 #include "core/env_lines.h"
 #include "core/env_session.h"
-#include "core/hotkey_rows.h"
 #include "tests/core/env_shapes.h"
 #include "tests/core/scratch_folder.h"
 
@@ -34,37 +33,36 @@ using Lines = std::vector<std::string>;
 // origins, changed as the editing buttons change them, and saved.
 class KeyloomRun {
 public:
-    explicit KeyloomRun(const std::string& path) {
-        Entries entries;
-        std::vector<RowOrigin> origins;
-        session_.Open(path, &entries, &origins);
-        rows_.Reset(std::move(entries), std::move(origins));
-    }
+    explicit KeyloomRun(const std::string& path) { session_.Open(path, &rows_, &origins_); }
 
-    const Entries& Rows() const { return rows_.Entries(); }
+    const Entries& Rows() const { return rows_; }
 
     bool Delete(std::size_t row) {
-        rows_.Delete(row);
+        Erase(row);
         return Save();
     }
     bool Modify(std::size_t row, const HotkeyEntry& entry) {
-        const HotkeyVerb verb = rows_.OriginOf(row).verb;
-        rows_.Delete(row);
+        const HotkeyVerb verb = origins_[row].verb;
+        Erase(row);
         return Append(entry, verb);
     }
     bool Add(const HotkeyEntry& entry) { return Append(entry, HotkeyVerb::Alias); }
-    bool Save() { return session_.Save(rows_.Entries(), &rows_.Origins()).written; }
+    bool Save() { return session_.Save(rows_, &origins_).written; }
 
 private:
+    void Erase(std::size_t row) {
+        rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(row));
+        origins_.erase(origins_.begin() + static_cast<std::ptrdiff_t>(row));
+    }
     bool Append(const HotkeyEntry& entry, HotkeyVerb verb) {
-        const std::size_t row = rows_.Append(verb);
-        rows_.SetCell(row, 0, entry.key);
-        rows_.SetCell(row, 1, entry.command);
+        rows_.push_back(entry);
+        origins_.push_back({kNoLine, verb});
         return Save();
     }
 
     EnvSession session_;
-    HotkeyRows rows_;
+    Entries rows_;
+    std::vector<RowOrigin> origins_;
 };
 
 void PrintTo(const HotkeyEntry& entry, std::ostream* out) {

@@ -2,7 +2,7 @@
 // the file.
 #include <windows.h>
 
-#include "core/editing_row.h"
+#include "handlers/editing_state.h"
 #include "tests/handlers/editing_fixture.h"
 #include "window/window_ops.h"
 
@@ -89,7 +89,7 @@ TEST_F(ConfirmTest, InputTheFileCannotHoldIsRefusedLikeEmptyInput) {
     EXPECT_EQ(EnvBytes(), originalEnv_);
     EXPECT_EQ(Width(), 474);
     EXPECT_EQ(Text("按钮_确认"), "确认修改");
-    EXPECT_EQ(EditingRow.Row(), 1);
+    EXPECT_EQ(Session().OpenedRowIndex(), 1);
 }
 
 TEST_F(ConfirmTest, KeyOfSpacesOnlyIsRefusedAndAQuotedSpaceKeyIsTaken) {
@@ -179,8 +179,7 @@ TEST_F(ConfirmTest, AddAfterModifyAppendsTheOpenedTextsAndDeletesNothing) {
 TEST_F(ConfirmTest, WithTheFormsFirstCaptionIsAnAdd) {
     Start(FiveRows());
     ASSERT_EQ(Text("按钮_确认"), "确认");
-    // Whatever row was opened before, this mode deletes none.
-    EditingRow.Record(0);
+    // Row 0 counts as opened at start; this mode deletes none.
     Type("F6", "grid");
     ClickButton("按钮_确认");
     const Rows expected = Without(FiveRows(), {}, {{"F6", "grid"}});
@@ -197,7 +196,7 @@ TEST_F(ConfirmTest, ASecondConfirmInModifyModeReplacesTheEditedRowAgain) {
     OpenForModify(0);
     Type("F1", "first edit");
     ClickButton("按钮_确认");
-    EXPECT_EQ(EditingRow.Row(), 4);
+    EXPECT_EQ(Session().OpenedRowIndex(), 4);
     Type("F1", "second edit");
     ClickButton("按钮_确认");
     const Rows expected = Without(FiveRows(), {0}, {{"F1", "second edit"}});

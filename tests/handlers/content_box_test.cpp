@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "handlers/save_env_file.h"
+#include "handlers/editing_state.h"
 #include "tests/handlers/editing_fixture.h"
 #include "window/main_window.h"
 #include "window/window_ops.h"
@@ -95,7 +95,7 @@ TEST_F(ContentBoxTest, ACloseRightBehindAnAddClosesTheWindow) {
     PumpMessages();
     EXPECT_EQ(MainWindow(), nullptr);
     EXPECT_EQ(EnvBytes(), originalEnv_);
-    EXPECT_FALSE(IsSaveRunning());
+    EXPECT_FALSE(Session().IsSaveRunning());
 }
 
 }  // namespace

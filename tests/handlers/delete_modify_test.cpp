@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "core/editing_row.h"
+#include "handlers/editing_state.h"
 #include "tests/handlers/editing_fixture.h"
 #include "window/hotkey_list.h"
 #include "window/window_ops.h"
@@ -93,7 +94,7 @@ TEST_F(ModifyTest, WithThePanelHiddenOpensTheSelectedRow) {
     EXPECT_EQ(Text("按钮_确认"), "确认修改");
     EXPECT_TRUE(FocusIn("编辑框2"));
     EXPECT_EQ(Text("编辑框1"), originalEnv_);
-    EXPECT_EQ(EditingRow.Row(), 3);
+    EXPECT_EQ(Session().OpenedRowIndex(), 3);
     EXPECT_EQ(Text("编辑框2"), "F4");
     EXPECT_EQ(Text("编辑框3"), "\xB7\xC5\xB4\xF3");
     // Nothing is changed or saved.
@@ -102,12 +103,11 @@ TEST_F(ModifyTest, WithThePanelHiddenOpensTheSelectedRow) {
 }
 
 TEST_F(ModifyTest, CopiesTheCellsWithoutTrimming) {
-    Start(FiveRows());
-    SetHotkeyCell(1, 0, " F2 ");
-    SetHotkeyCell(1, 1, "\xA1\xA1zoom in  ");
+    // A quoted key holds its spaces and marks; the command its inner spaces.
+    StartWithBytes("alias F1 a\r\nalias ' F2 ' zoom \xA1\xA1 in\r\n");
     OpenForModify(1);
-    EXPECT_EQ(Text("编辑框2"), " F2 ");
-    EXPECT_EQ(Text("编辑框3"), "\xA1\xA1zoom in  ");
+    EXPECT_EQ(Text("编辑框2"), "' F2 '");
+    EXPECT_EQ(Text("编辑框3"), "zoom \xA1\xA1 in");
 }
 
 TEST_F(ModifyTest, WithThePanelShownHidesItYetStillOpensTheRow) {
@@ -122,7 +122,7 @@ TEST_F(ModifyTest, WithThePanelShownHidesItYetStillOpensTheRow) {
     ASSERT_EQ(Width(), 474);
     OpenForModify(2);
     EXPECT_EQ(Width(), 266);
-    EXPECT_EQ(EditingRow.Row(), 2);
+    EXPECT_EQ(Session().OpenedRowIndex(), 2);
     EXPECT_EQ(Text("分组框1"), "修改快捷键");
     EXPECT_EQ(Text("按钮_确认"), "确认修改");
     EXPECT_EQ(Text("编辑框2"), "F3");
@@ -167,7 +167,7 @@ TEST_F(ModifyTest, DeleteAboveTheOpenedRowThenConfirmReplacesTheOpenedRow) {
     OpenForModify(3);
     SelectHotkeyRowForTest(0);
     ClickButton("按钮_删除");
-    EXPECT_EQ(EditingRow.Row(), 2);
+    EXPECT_EQ(Session().OpenedRowIndex(), 2);
     Type("F4", "edited");
     ClickButton("按钮_确认");
     const Rows expected = Without(FiveRows(), {0, 3}, {{"F4", "edited"}});
@@ -181,7 +181,7 @@ TEST_F(ModifyTest, DeleteOfTheOpenedRowThenConfirmOnlyAppends) {
     OpenForModify(2);
     // The opened row is still selected: delete it.
     ClickButton("按钮_删除");
-    EXPECT_EQ(EditingRow.Row(), OpenedRow::kNone);
+    EXPECT_EQ(Session().OpenedRowIndex(), OpenedRow::kNone);
     ClickButton("按钮_确认");
     // The boxes still hold the deleted row's texts; nothing else goes.
     const Rows expected = Without(FiveRows(), {2}, {{"F3", "pan  left"}});
@@ -195,10 +195,10 @@ TEST_F(ModifyTest, DeletesThatMoveTheOpenedRowUpAndThenRemoveItOnlyAppend) {
     OpenForModify(2);
     SelectHotkeyRowForTest(0);
     ClickButton("按钮_删除");
-    EXPECT_EQ(EditingRow.Row(), 1);
+    EXPECT_EQ(Session().OpenedRowIndex(), 1);
     SelectHotkeyRowForTest(1);
     ClickButton("按钮_删除");
-    EXPECT_EQ(EditingRow.Row(), OpenedRow::kNone);
+    EXPECT_EQ(Session().OpenedRowIndex(), OpenedRow::kNone);
     Type("F9", "x");
     ClickButton("按钮_确认");
     const Rows expected = Without(FiveRows(), {0, 2}, {{"F9", "x"}});
@@ -211,7 +211,7 @@ TEST_F(ModifyTest, DeleteBelowTheOpenedRowLeavesItToBeReplaced) {
     OpenForModify(1);
     SelectHotkeyRowForTest(3);
     ClickButton("按钮_删除");
-    EXPECT_EQ(EditingRow.Row(), 1);
+    EXPECT_EQ(Session().OpenedRowIndex(), 1);
     Type("F2", "zoom out");
     ClickButton("按钮_确认");
     const Rows expected = Without(FiveRows(), {1, 3}, {{"F2", "zoom out"}});

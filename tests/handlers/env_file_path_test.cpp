@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "handlers/editing_state.h"
 #include "platform/globals.h"
 #include "platform/program_folder.h"
 #include "tests/window/window_fixture.h"
@@ -46,9 +47,8 @@ TEST(EnvFilePathTest, ProgramFilePathIsTheModulesFullPath) {
     EXPECT_EQ(ProgramFilePath(), std::string(expected, length));
 }
 
-TEST_F(MainWindowTest, CreatedHandlerSetsEnvFilePathBesideTheProgram) {
-    ASSERT_NE(EnvFilePath, nullptr);
-    EXPECT_EQ(*EnvFilePath, TestProgramFolder() + "/env");
+TEST_F(MainWindowTest, CreatedHandlerOpensTheEnvFileBesideTheProgram) {
+    EXPECT_EQ(Session().Path(), TestProgramFolder() + "/env");
 }
 
 TEST(EnvFilePathTest, WorkingDirectoryDoesNotMatter) {
@@ -58,8 +58,7 @@ TEST(EnvFilePathTest, WorkingDirectoryDoesNotMatter) {
     HWND window = StartMainWindowForTest(EnvWithLines("alias F9 x\r\n"));
     SetCurrentDirectoryA(saved);
     ASSERT_NE(window, nullptr);
-    ASSERT_NE(EnvFilePath, nullptr);
-    EXPECT_EQ(*EnvFilePath, TestProgramFolder() + "/env");
+    EXPECT_EQ(Session().Path(), TestProgramFolder() + "/env");
     EXPECT_EQ(HotkeyRows().size(), 1u);
     CloseMainWindowForTest();
 }

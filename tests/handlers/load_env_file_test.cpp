@@ -78,18 +78,13 @@ TEST_F(LoadEnvFileTest, LongCellTextsComeBackWhole) {
     EXPECT_EQ(HotkeyCell(0, 1), command);
 }
 
-TEST_F(LoadEnvFileTest, RowOperations) {
+TEST_F(LoadEnvFileTest, CellsAndSelection) {
     ASSERT_NE(StartMainWindowForTest(EnvWithLines("alias A a\r\nalias B b\r\nalias C c\r\n")),
               nullptr);
-    DeleteHotkeyRow(7);  // outside the list: nothing
-    DeleteHotkeyRow(-1);
     EXPECT_EQ(HotkeyRowCount(), 3);
-    DeleteHotkeyRow(0);
-    EXPECT_EQ(HotkeyRows(), (Rows{{"B", "b"}, {"C", "c"}}));
-    EXPECT_EQ(AppendHotkeyRow(), 2);
-    SetHotkeyCell(2, 0, "D");
-    SetHotkeyCell(2, 1, "d d");
-    EXPECT_EQ(HotkeyRows(), (Rows{{"B", "b"}, {"C", "c"}, {"D", "d d"}}));
+    EXPECT_EQ(HotkeyCell(1, 1), "b");
+    EXPECT_EQ(HotkeyCell(-1, 0), "");
+    EXPECT_EQ(HotkeyCell(0, 2), "");
     EXPECT_EQ(SelectedHotkeyRow(), -1);
     SelectHotkeyRowForTest(1);
     EXPECT_EQ(SelectedHotkeyRow(), 1);

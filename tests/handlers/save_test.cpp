@@ -2,8 +2,7 @@
 // that keeps a running save from being re-entered or cut off by a close.
 #include <windows.h>
 
-#include "core/editing_row.h"
-#include "handlers/save_env_file.h"
+#include "handlers/editing_state.h"
 #include "tests/handlers/editing_fixture.h"
 #include "window/content_box.h"
 #include "window/main_window.h"
@@ -177,13 +176,13 @@ TEST_F(ContentViewTest, MissingFileShowsAnEmptyMessage) {
     EXPECT_EQ(boxes_.Boxes()[0].title, "env数据");
 }
 
-// Posted messages wait in the queue until the save handles them after its
-// first row; the click that starts the save is sent, so it runs at once.
+// Posted clicks wait in the queue and arrive while the save that the sent
+// click started still runs.
 void PostClick(std::string_view button) {
     PostMessageA(ControlWindow(button), BM_CLICK, 0, 0);
 }
 
-TEST_F(SaveGuardWindowTest, EditingClicksDuringASaveDoNothing) {
+TEST_F(SaveGuardWindowTest, ClicksDuringASaveActAfterItInTheirOrder) {
     Start(FiveRows());
     ClickButton("按钮_添加");
     Type("F7", "grid");
@@ -192,20 +191,17 @@ TEST_F(SaveGuardWindowTest, EditingClicksDuringASaveDoNothing) {
     PostClick("按钮_修改");
     PostClick("按钮_添加");
     PostClick("按钮_确认");
-    ASSERT_FALSE(IsSaveRunning());
-    ClickButton("按钮_确认");
-    EXPECT_FALSE(IsSaveRunning());
+    SendMessageA(ControlWindow("按钮_确认"), BM_CLICK, 0, 0);
     PumpMessages();
-    const Rows expected = Without(FiveRows(), {}, {{"F7", "grid"}});
+    // Add F7; delete F1 (row 0, selected when given); open F2 (row 0 now);
+    // add mode again; confirm the boxes Modify filled as a new row.
+    Rows expected = Without(FiveRows(), {0}, {{"F7", "grid"}, {"F2", "zoom in"}});
     EXPECT_EQ(ListRows(), expected);
     EXPECT_EQ(EnvBytes(), ComposeEnvText(expected));
     EXPECT_EQ(Width(), 266);
     EXPECT_EQ(Text("按钮_确认"), "确认添加");
+    EXPECT_EQ(Text("标签2"), "6个");
     EXPECT_TRUE(boxes_.Boxes().empty());
-    // After the save the buttons work again.
-    SelectHotkeyRowForTest(0);
-    ClickButton("按钮_删除");
-    EXPECT_EQ(ListRows(), Without(expected, {0}));
 }
 
 TEST_F(SaveGuardWindowTest, CloseDuringASaveWaitsForTheSaveToFinish) {
@@ -213,20 +209,15 @@ TEST_F(SaveGuardWindowTest, CloseDuringASaveWaitsForTheSaveToFinish) {
     ClickButton("按钮_添加");
     Type("F7", "grid");
     PostMessageA(MainWindow(), WM_CLOSE, 0, 0);
-    HWND button = ControlWindow("按钮_确认");
-    SendMessageA(button, BM_CLICK, 0, 0);
-    // The save wrote every row and showed its outcome before the window went.
-    const Rows expected = Without(FiveRows(), {}, {{"F7", "grid"}});
-    EXPECT_EQ(EnvBytes(), ComposeEnvText(expected));
-    ASSERT_NE(MainWindow(), nullptr);
-    EXPECT_EQ(Text("标签2"), "6个");
-    // Then the close goes ahead.
+    SendMessageA(ControlWindow("按钮_确认"), BM_CLICK, 0, 0);
     PumpMessages();
+    // The save wrote every row before the window went.
     EXPECT_EQ(MainWindow(), nullptr);
+    EXPECT_EQ(EnvBytes(), ComposeEnvText(Without(FiveRows(), {}, {{"F7", "grid"}})));
 }
 
-TEST_F(SaveGuardWindowTest, TheWindowKeepsPaintingDuringASave) {
-    Start(FiveRows());
+TEST_F(SaveGuardWindowTest, TheWindowPaintsWhileASaveRuns) {
+    Start(ManyRows(100000));
     // A window of the same thread with an area waiting to be painted.
     HWND other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 200, 100,
                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
@@ -234,10 +225,14 @@ TEST_F(SaveGuardWindowTest, TheWindowKeepsPaintingDuringASave) {
     SelectHotkeyRowForTest(4);
     InvalidateRect(other, nullptr, TRUE);
     ASSERT_TRUE(GetUpdateRect(other, nullptr, FALSE));
-    // Sent, not pumped: only the save itself can have painted it.
+    // The click returns at once, the save still running beside the window.
     SendMessageA(ControlWindow("按钮_删除"), BM_CLICK, 0, 0);
+    EXPECT_TRUE(Session().IsSaveRunning());
+    ProcessPendingMessages();
     EXPECT_FALSE(GetUpdateRect(other, nullptr, FALSE));
     DestroyWindow(other);
+    PumpMessages();
+    EXPECT_EQ(ListRows().size(), 99999u);
 }
 
 }  // namespace

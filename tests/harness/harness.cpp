@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "app/bindings.h"
+#include "handlers/editing_state.h"
 #include "platform/globals.h"
 #include "platform/message_box.h"
 #include "platform/program_folder.h"
@@ -58,14 +59,19 @@ HWND StartMainWindowWithoutEnvForTest() {
 }
 
 void CloseMainWindowForTest() {
+    // A save still running finishes first, as a close by the user waits.
+    PumpMessages();
     if (MainWindow()) DestroyWindow(MainWindow());
     PumpMessages();
-    delete EnvFilePath;
-    EnvFilePath = nullptr;
 }
 
 void PumpMessages() {
     ProcessPendingMessages();
+    // The saves the messages started, and the actions given meanwhile.
+    while (!Session().IsIdle() && MainWindow() != nullptr) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        ProcessPendingMessages();
+    }
 }
 
 void PumpMessagesFor(int milliseconds) {

@@ -12,8 +12,8 @@
 
 namespace keyloom::test {
 
-// The folder of the running test program, and the env file in it, which is
-// where EnvFilePath points.
+// The folder of the running test program, and the env file in it, which the
+// window's session opens.
 std::string TestProgramFolder();
 std::string TestEnvPath();
 
@@ -23,11 +23,12 @@ std::string TestEnvPath();
 HWND StartMainWindowForTest(const std::string& envBytes);
 // The same with no env file at all.
 HWND StartMainWindowWithoutEnvForTest();
-// Destroys the window (if still there) and releases EnvFilePath.
+// Destroys the window (if still there) once its saves are done.
 void CloseMainWindowForTest();
 
-// Handles every waiting message; the second form keeps at it for a while,
-// so timers get their turns.
+// Handles every waiting message, and those that come until every save they
+// started is done and no action waits; the second form keeps at it for a
+// while, so timers get their turns.
 void PumpMessages();
 void PumpMessagesFor(int milliseconds);
 

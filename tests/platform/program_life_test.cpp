@@ -65,18 +65,7 @@ TEST(ExitRoutineTest, ClearedRoutineNeverRuns) {
     EXPECT_EQ(gRuns, 0);
 }
 
-TEST(ReleaseGlobalsTest, ReleasesThePathAndTheSkinObject) {
-    EnvFilePath = new std::string("C:\\x/env");
-    SkinModule* saved = SkinModuleInstance;
-    SkinModuleInstance = new SkinModule(SkinModule::NoInstall{});
-    ReleaseGlobals();
-    EXPECT_EQ(EnvFilePath, nullptr);
-    EXPECT_EQ(SkinModuleInstance, nullptr);
-    SkinModuleInstance = saved;
-}
-
-TEST(ReleaseGlobalsTest, WithoutAPathStillReleasesTheSkinObject) {
-    EnvFilePath = nullptr;
+TEST(ReleaseGlobalsTest, ReleasesTheSkinObject) {
     SkinModule* saved = SkinModuleInstance;
     SkinModuleInstance = new SkinModule(SkinModule::NoInstall{});
     ReleaseGlobals();

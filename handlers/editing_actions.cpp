@@ -1,0 +1,50 @@
+#include "handlers/editing_actions.h"
+
+#include <windows.h>
+
+#include "handlers/editing_state.h"
+#include "handlers/save_env_file.h"
+#include "handlers/session_view.h"
+#include "window/control_names.h"
+#include "window/hotkey_list.h"
+#include "window/main_window.h"
+#include "window/window_ops.h"
+
+namespace keyloom {
+
+namespace {
+
+// True while actions are being carried out: a message box shown by one
+// runs its own loop, and nothing it dispatches may start the next action
+// before this one is done.
+bool gCarrying = false;
+
+}  // namespace
+
+void GiveAction(EditAction::Kind kind) {
+    Session().Give({kind, SelectedHotkeyRow()});
+    CarryGivenActions();
+}
+
+void CarryGivenActions() {
+    if (gCarrying) return;
+    gCarrying = true;
+    EditingSession& session = Session();
+    while (auto action = session.NextAction()) {
+        PanelInput input;
+        if (action->kind == EditAction::Confirm) {
+            input = {ControlText(kKeyBox), ControlText(kCommandBox)};
+        }
+        SessionChange change = session.Carry(*action, input);
+        ShowSessionChange(change);
+        if (change.close) {
+            gCarrying = false;
+            DestroyWindow(MainWindow());
+            return;
+        }
+        if (change.save) SaveEnvFile();
+    }
+    gCarrying = false;
+}
+
+}  // namespace keyloom

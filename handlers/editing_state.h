@@ -1,0 +1,12 @@
+// The editing session of this run: opened by the created handler, changed
+// only by the actions the user gives (editing_actions.h) and by the saves
+// they start, all on the window's thread.
+#pragma once
+
+#include "core/editing_session.h"
+
+namespace keyloom {
+
+EditingSession& Session();
+
+}  // namespace keyloom

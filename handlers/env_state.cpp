@@ -1,7 +1,0 @@
-#include "handlers/env_state.h"
-
-namespace keyloom {
-
-EnvSession EnvFileSession;
-
-}  // namespace keyloom

@@ -1,0 +1,54 @@
+#include "handlers/session_view.h"
+
+#include "handlers/editing_texts.h"
+#include "platform/message_box.h"
+#include "window/content_box.h"
+#include "window/control_names.h"
+#include "window/dpi_layout.h"
+#include "window/edit_panel.h"
+#include "window/hotkey_list.h"
+#include "window/window_ops.h"
+
+namespace keyloom {
+
+namespace {
+
+void ShowSessionBox(SessionBox box) {
+    switch (box) {
+        case SessionBox::None:
+            return;
+        case SessionBox::NoSelection:
+            ShowMessageBox(kNoSelectionText, kNoSelectionTitle, kErrorIconStyle);
+            return;
+        case SessionBox::InputError:
+            ShowMessageBox(kInputErrorText, kInputErrorTitle, kErrorIconStyle);
+            return;
+        case SessionBox::SaveFailed:
+            ShowMessageBox(kSaveFailedText, kSaveFailedTitle, kPlainStyle);
+            return;
+    }
+}
+
+}  // namespace
+
+void ShowSessionChange(SessionChange& change) {
+    ShowHotkeyListChanges(change.list);
+    if (change.panelShown) {
+        SetMainWindowWidth(
+            ScaledToWindow(*change.panelShown ? kPanelShownWidth : kPanelHiddenWidth));
+    }
+    if (change.groupCaption) SetControlText(kPanelGroup, *change.groupCaption);
+    if (change.confirmCaption) SetControlText(kConfirmButton, *change.confirmCaption);
+    if (change.keyBox) SetControlText(kKeyBox, *change.keyBox);
+    if (change.commandBox) SetControlText(kCommandBox, *change.commandBox);
+    if (change.contentBox) ShowSavedText(std::move(*change.contentBox));
+    if (change.countCaption) SetControlText(kCountLabel, *change.countCaption);
+    if (change.focus == FocusTarget::KeyBox) FocusControl(kKeyBox);
+    if (change.focus == FocusTarget::HotkeyList) FocusControl(kHotkeyList);
+    ShowSessionBox(change.box);
+    if (change.envContent) {
+        ShowMessageBox(change.envContent->c_str(), kEnvContentTitle, kPlainStyle, BoxText::EnvFile);
+    }
+}
+
+}  // namespace keyloom
