@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "core/bound_twice.h"
 #include "core/confirm_input.h"
 #include "core/count_caption.h"
 #include "core/edit_mode.h"
@@ -23,8 +24,10 @@ SessionChange EditingSession::Open(const std::string& path) {
     file_.Open(path, rows.get(), &origins_);
     origins_.resize(rows->size());
     rows_ = std::move(rows);
+    asking_.reset();
     SessionChange change;
     change.countCaption = CountCaption(rows_->size());
+    MarkBoundTwice(&change);
     return change;
 }
 
@@ -52,7 +55,7 @@ SessionChange EditingSession::Carry(const EditAction& action, const PanelInput& 
         case EditAction::Delete:
             return Delete(action.selectedRow);
         case EditAction::Confirm:
-            return Confirm(input);
+            return Confirm(input, false);
         case EditAction::ShowContent: {
             SessionChange change;
             change.envContent = FileText();
@@ -123,39 +126,65 @@ SessionChange EditingSession::Delete(int selected) {
     origins_.erase(origins_.begin() + selected);
     opened_.RowDeleted(selected);
     change.list.push_back({ListChange::Deleted, selected});
+    MarkBoundTwice(&change);
     change.save = true;
     return change;
 }
 
-SessionChange EditingSession::Confirm(const PanelInput& input) {
+SessionChange EditingSession::Confirm(const PanelInput& input, bool replaceAgreed) {
     SessionChange change;
     if (!IsConfirmInputAcceptable(input.key, input.command)) {
         change.box = SessionBox::InputError;
         return change;
     }
-    std::vector<HotkeyEntry>& rows = MutableRows();
+    std::string key = TrimSpaces(input.key);
+    // The opened row, wherever deletions have moved it; none when it was
+    // deleted itself, and then the confirm only appends.
+    int opened = modify_ ? opened_.Row() : OpenedRow::kNone;
+    if (opened >= RowCount()) opened = OpenedRow::kNone;
     // An added hotkey is an alias line; a modified one keeps its verb, so a
     // funckey stays a funckey.
-    HotkeyVerb verb = HotkeyVerb::Alias;
-    if (modify_) {
-        // The opened row, wherever deletions have moved it; none when it
-        // was deleted itself, and then the confirm only appends.
-        const int opened = opened_.Row();
-        if (opened != OpenedRow::kNone && opened < RowCount()) {
-            verb = origins_[static_cast<std::size_t>(opened)].verb;
-            rows.erase(rows.begin() + opened);
-            origins_.erase(origins_.begin() + opened);
-            opened_.RowDeleted(opened);
-            change.list.push_back({ListChange::Deleted, opened});
+    const HotkeyVerb verb = opened == OpenedRow::kNone
+                                ? HotkeyVerb::Alias
+                                : origins_[static_cast<std::size_t>(opened)].verb;
+    // A new binding of a key that another row binds would leave one of the
+    // two dead: the user decides first. A modify keeping its key asks not.
+    const bool keepsOwnKey =
+        opened != OpenedRow::kNone && (*rows_)[static_cast<std::size_t>(opened)].key == key;
+    std::vector<int> others;
+    if (!keepsOwnKey) others = RowsBinding(*rows_, origins_, verb, key, opened);
+    if (!others.empty() && !replaceAgreed) {
+        int live = others.back();
+        for (int row : others) {
+            if (covering_[static_cast<std::size_t>(row)] < 0) live = row;
         }
+        change.question = ReplaceQuestion{key, (*rows_)[static_cast<std::size_t>(live)].command};
+        asking_ = input;
+        return change;
     }
-    rows.push_back({TrimSpaces(input.key), TrimSpaces(input.command)});
+    std::vector<HotkeyEntry>& rows = MutableRows();
+    // From the bottom up, so each index is still the row's own.
+    for (auto other = others.rbegin(); other != others.rend(); ++other) {
+        rows.erase(rows.begin() + *other);
+        origins_.erase(origins_.begin() + *other);
+        opened_.RowDeleted(*other);
+        change.list.push_back({ListChange::Deleted, *other});
+    }
+    opened = modify_ ? opened_.Row() : OpenedRow::kNone;
+    if (opened != OpenedRow::kNone && opened < RowCount()) {
+        rows.erase(rows.begin() + opened);
+        origins_.erase(origins_.begin() + opened);
+        opened_.RowDeleted(opened);
+        change.list.push_back({ListChange::Deleted, opened});
+    }
+    rows.push_back({std::move(key), TrimSpaces(input.command)});
     origins_.push_back({kNoLine, verb});
     const int target = RowCount() - 1;
     change.list.push_back({ListChange::Counted, RowCount()});
     change.list.push_back({ListChange::CellSet, target});
     // The edited hotkey now stands in the appended row.
     if (modify_) opened_.Record(target);
+    MarkBoundTwice(&change);
     // The panel closes whatever the save's outcome; the focus leaves it, so
     // a key press on the hidden confirm button cannot add the hotkey again.
     panelShown_ = false;
@@ -163,6 +192,23 @@ SessionChange EditingSession::Confirm(const PanelInput& input) {
     change.focus = FocusTarget::HotkeyList;
     change.save = true;
     return change;
+}
+
+SessionChange EditingSession::AnswerReplace(bool replace) {
+    if (!asking_) return {};
+    const PanelInput input = std::move(*asking_);
+    asking_.reset();
+    if (replace) return Confirm(input, true);
+    // Nothing changes; the user goes on in the key box.
+    SessionChange change;
+    change.focus = FocusTarget::KeyBox;
+    return change;
+}
+
+void EditingSession::MarkBoundTwice(SessionChange* change) {
+    std::vector<int> covering = keyloom::CoveringRows(*rows_, origins_, file_.InsertAt());
+    if (covering != covering_) change->marksChanged = true;
+    covering_ = std::move(covering);
 }
 
 std::vector<HotkeyEntry>& EditingSession::MutableRows() {
@@ -192,6 +238,8 @@ SessionChange EditingSession::FinishSave(std::unique_ptr<SaveJob> job) {
     if (panelShown_) change.contentBox = std::move(outcome.text);
     if (outcome.written) {
         change.countCaption = CountCaption(rows_->size());
+        // The rows' lines are where the save wrote them now.
+        MarkBoundTwice(&change);
     } else {
         change.box = SessionBox::SaveFailed;
     }

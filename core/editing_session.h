@@ -62,6 +62,14 @@ public:
     // Carries out an action NextAction gave; input is read for a confirm.
     SessionChange Carry(const EditAction& action, const PanelInput& input = {});
 
+    // The answer to a confirm's question: replace the other rows that bind
+    // the key (then the confirm goes on, one save for all), or change
+    // nothing and go back to the key box.
+    SessionChange AnswerReplace(bool replace);
+
+    // For each row, the row whose later line binds its key instead, or -1.
+    const std::vector<int>& CoveringRows() const { return covering_; }
+
     // After a change that asks for a save: what the save thread needs,
     // handed over until FinishSave takes it back.
     std::unique_ptr<SaveJob> BeginSave();
@@ -77,7 +85,8 @@ private:
     SessionChange Add();
     SessionChange Modify(int selected);
     SessionChange Delete(int selected);
-    SessionChange Confirm(const PanelInput& input);
+    SessionChange Confirm(const PanelInput& input, bool replaceAgreed);
+    void MarkBoundTwice(SessionChange* change);
     void TogglePanel(SessionChange* change);
     std::vector<HotkeyEntry>& MutableRows();
 
@@ -86,7 +95,10 @@ private:
     // Shared with a running save, which only reads them.
     std::shared_ptr<std::vector<HotkeyEntry>> rows_;
     std::vector<RowOrigin> origins_;
+    std::vector<int> covering_;
     OpenedRow opened_;
+    // The confirm that waits for the answer to its question.
+    std::optional<PanelInput> asking_;
     bool modify_ = false;
     bool panelShown_ = false;
     std::deque<EditAction> given_;

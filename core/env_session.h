@@ -39,6 +39,10 @@ public:
     Outcome Save(const std::vector<HotkeyEntry>& rows, std::vector<RowOrigin>* origins,
                  const std::function<void()>& progress = {});
 
+    // Where a save writes rows that have no line yet: before this line of
+    // the document this run knows.
+    std::size_t InsertAt() const { return document_.insertAt; }
+
 private:
     std::string path_;
     EnvDocument document_;

@@ -23,6 +23,13 @@ enum class SessionBox : std::uint8_t { None, NoSelection, InputError, SaveFailed
 // Where the keyboard focus goes.
 enum class FocusTarget : std::uint8_t { Unchanged, KeyBox, HotkeyList };
 
+// A confirm whose key another row of the same verb binds asks first.
+struct ReplaceQuestion {
+    std::string key;
+    // The command of the row that binds it now.
+    std::string command;
+};
+
 struct SessionChange {
     // In the order they happened; empty when the rows stayed.
     std::vector<ListChange> list;
@@ -39,6 +46,10 @@ struct SessionChange {
     SessionBox box = SessionBox::None;
     // The env file's text for the env数据 box.
     std::optional<std::string> envContent;
+    // Which rows are dead changed: every shown row is drawn again.
+    bool marksChanged = false;
+    // Asked before the confirm goes on: EditingSession::AnswerReplace.
+    std::optional<ReplaceQuestion> question;
     // The rows changed: the window starts a save (EditingSession::BeginSave).
     bool save = false;
     // A close given earlier is due now: the window goes.

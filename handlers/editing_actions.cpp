@@ -3,8 +3,10 @@
 #include <windows.h>
 
 #include "handlers/editing_state.h"
+#include "handlers/editing_texts.h"
 #include "handlers/save_env_file.h"
 #include "handlers/session_view.h"
+#include "platform/question_box.h"
 #include "window/control_names.h"
 #include "window/hotkey_list.h"
 #include "window/main_window.h"
@@ -13,6 +15,17 @@
 namespace keyloom {
 
 namespace {
+
+// 快捷键 F2 已定义为 "zoom fit"，替换它吗？ in a box owned by the window.
+bool AskToReplace(const ReplaceQuestion& question) {
+    return AskYesNo(MainWindow(),
+                    {{kReplaceTextBeforeKey, BoxText::Program},
+                     {question.key, BoxText::EnvFile},
+                     {kReplaceTextBeforeCommand, BoxText::Program},
+                     {question.command, BoxText::EnvFile},
+                     {kReplaceTextAfterCommand, BoxText::Program}},
+                    kReplaceTitle);
+}
 
 // True while actions are being carried out: a message box shown by one
 // runs its own loop, and nothing it dispatches may start the next action
@@ -37,6 +50,10 @@ void CarryGivenActions() {
         }
         SessionChange change = session.Carry(*action, input);
         ShowSessionChange(change);
+        if (change.question) {
+            change = session.AnswerReplace(AskToReplace(*change.question));
+            ShowSessionChange(change);
+        }
         if (change.close) {
             gCarrying = false;
             DestroyWindow(MainWindow());

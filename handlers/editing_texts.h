@@ -11,6 +11,12 @@ inline constexpr const char* kInputErrorTitle = "错误";
 inline constexpr const char* kSaveFailedText = "存储失败！";
 inline constexpr const char* kSaveFailedTitle = "信息：";
 inline constexpr const char* kEnvContentTitle = "env数据";
+// The question before a key bound by another row is bound again:
+// 快捷键 <key> 已定义为 "<command>"，替换它吗？
+inline constexpr const char* kReplaceTextBeforeKey = "快捷键 ";
+inline constexpr const char* kReplaceTextBeforeCommand = " 已定义为 \"";
+inline constexpr const char* kReplaceTextAfterCommand = "\"，替换它吗？";
+inline constexpr const char* kReplaceTitle = "快捷键已定义";
 inline constexpr unsigned kErrorIconStyle = 16;  // MB_ICONERROR
 inline constexpr unsigned kPlainStyle = 0;       // MB_OK, no icon
 

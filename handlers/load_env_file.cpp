@@ -12,7 +12,7 @@ void LoadEnvFile(const std::string& path) {
     // The count first, then the rows: the list only learns their number
     // and asks for the cells it paints.
     ShowSessionChange(change);
-    ShowHotkeyRows(&Session().Rows());
+    ShowHotkeyRows(&Session().Rows(), &Session().CoveringRows());
 }
 
 }  // namespace keyloom

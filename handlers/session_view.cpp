@@ -33,6 +33,7 @@ void ShowSessionBox(SessionBox box) {
 
 void ShowSessionChange(SessionChange& change) {
     ShowHotkeyListChanges(change.list);
+    if (change.marksChanged) RedrawHotkeyList();
     if (change.panelShown) {
         SetMainWindowWidth(
             ScaledToWindow(*change.panelShown ? kPanelShownWidth : kPanelHiddenWidth));

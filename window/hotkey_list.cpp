@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "core/text_rules.h"
+#include "platform/program_text.h"
 #include "window/control_names.h"
 #include "window/window_ops.h"
 
@@ -14,6 +15,12 @@ namespace {
 
 // The rows the list shows; their owner changes them only on this thread.
 const std::vector<HotkeyEntry>* gShownRows = nullptr;
+// For each row, the row whose later line Allegro uses instead, or -1.
+const std::vector<int>* gCoveringRows = nullptr;
+
+// The tip of a dead row: "已被后面的 <key> 覆盖", the key as the file holds it.
+constexpr std::string_view kCoveredTipBefore = "已被后面的 ";
+constexpr std::string_view kCoveredTipAfter = " 覆盖";
 
 std::size_t ShownCount() {
     return gShownRows ? gShownRows->size() : 0;
@@ -113,12 +120,53 @@ LRESULT FindRowByTypedKey(const NMHDR& header) {
     return -1;
 }
 
+bool IsCovered(int row) {
+    return IsRow(row) && gCoveringRows != nullptr &&
+           static_cast<std::size_t>(row) < gCoveringRows->size() &&
+           (*gCoveringRows)[static_cast<std::size_t>(row)] >= 0;
+}
+
+// A dead row's key and command in the system's grey text.
+LRESULT DrawRow(NMLVCUSTOMDRAW& draw) {
+    if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+    if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT &&
+        IsCovered(static_cast<int>(draw.nmcd.dwItemSpec))) {
+        draw.clrText = GetSysColor(COLOR_GRAYTEXT);
+        return CDRF_NEWFONT;
+    }
+    return CDRF_DODEFAULT;
+}
+
+// The info tip of a dead row; other rows have none.
+void AnswerInfoTip(const NMHDR& header) {
+    if (header.code == LVN_GETINFOTIPA) {
+        auto& tip = reinterpret_cast<NMLVGETINFOTIPA&>(const_cast<NMHDR&>(header));
+        if (!IsCovered(tip.iItem) || tip.pszText == nullptr || tip.cchTextMax <= 0) return;
+        std::string text(kCoveredTipBefore);
+        text.append((*gShownRows)[static_cast<std::size_t>(tip.iItem)].key)
+            .append(kCoveredTipAfter);
+        CopyCellText(text, tip.pszText, tip.cchTextMax);
+        return;
+    }
+    auto& tip = reinterpret_cast<NMLVGETINFOTIPW&>(const_cast<NMHDR&>(header));
+    if (!IsCovered(tip.iItem) || tip.pszText == nullptr || tip.cchTextMax <= 0) return;
+    // The key is the file's bytes, the words the program's own.
+    const std::wstring text = WideProgramText(kCoveredTipBefore) +
+                              WideAnsiText((*gShownRows)[static_cast<std::size_t>(tip.iItem)].key) +
+                              WideProgramText(kCoveredTipAfter);
+    const std::size_t length = std::min(text.size(), static_cast<std::size_t>(tip.cchTextMax - 1));
+    std::copy(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(length), tip.pszText);
+    tip.pszText[length] = L'\0';
+}
+
 }  // namespace
 
-void ShowHotkeyRows(const std::vector<HotkeyEntry>* rows) {
+void ShowHotkeyRows(const std::vector<HotkeyEntry>* rows, const std::vector<int>* coveringRows) {
     gShownRows = rows;
+    gCoveringRows = coveringRows;
     HWND list = HotkeyList();
     if (!list) return;
+    ListView_SetExtendedListViewStyleEx(list, LVS_EX_INFOTIP, LVS_EX_INFOTIP);
     SendMessageA(list, LVM_SETITEMCOUNT, ShownCount(), 0);
     InvalidateRect(list, nullptr, TRUE);
 }
@@ -179,6 +227,10 @@ void ShowHotkeyListChanges(const std::vector<ListChange>& changes) {
     if (changed.top < changed.bottom) InvalidateRect(list, &changed, FALSE);
 }
 
+void RedrawHotkeyList() {
+    if (HWND list = HotkeyList()) InvalidateRect(list, nullptr, FALSE);
+}
+
 int SelectedHotkeyRow() {
     HWND list = HotkeyList();
     if (!list) return -1;
@@ -199,6 +251,15 @@ bool AnswerHotkeyListNotification(const NMHDR& header, LRESULT* result) {
             }
             CopyCellText(text, item.pszText, item.cchTextMax);
         }
+        *result = 0;
+        return true;
+    }
+    if (header.code == NM_CUSTOMDRAW) {
+        *result = DrawRow(reinterpret_cast<NMLVCUSTOMDRAW&>(const_cast<NMHDR&>(header)));
+        return true;
+    }
+    if (header.code == LVN_GETINFOTIPA || header.code == LVN_GETINFOTIPW) {
+        AnswerInfoTip(header);
         *result = 0;
         return true;
     }

@@ -16,9 +16,12 @@
 
 namespace keyloom {
 
-// The rows to show from now on (null for none); they must outlive their
-// showing, and change only on this thread, each change then told.
-void ShowHotkeyRows(const std::vector<HotkeyEntry>* rows);
+// The rows to show from now on (null for none), and for each the row whose
+// later line binds its key instead (-1 for a live row): a dead row is drawn
+// grey, with a tip that says why. Both must outlive their showing and
+// change only on this thread, each change then told.
+void ShowHotkeyRows(const std::vector<HotkeyEntry>* rows,
+                    const std::vector<int>* coveringRows = nullptr);
 
 int HotkeyRowCount();
 // The cell's whole text, of any length; empty for an empty cell or one
@@ -28,6 +31,8 @@ std::string HotkeyCell(int row, int column);
 // their count, the selection moved with deleted rows, the changed rows
 // drawn again. An append keeps the selection and the scrolled place.
 void ShowHotkeyListChanges(const std::vector<ListChange>& changes);
+// Every shown row drawn again, as when which rows are dead changed.
+void RedrawHotkeyList();
 // The first selected row, or -1.
 int SelectedHotkeyRow();
 

@@ -210,5 +210,84 @@ TEST_F(EditingSessionTest, ALargeFileSavesOnTheWorkerWhileTheRowsAreRead) {
     EXPECT_EQ(Env(), ComposeEnvText(rows));
 }
 
+// Keys bound twice: the later line wins, as Allegro reads the file.
+TEST_F(EditingSessionTest, TheLaterLineOfAKeyIsLiveInThePublishedShapes) {
+    testing::WriteBytes(env_,
+                        "funckey a add connectal\n"
+                        "alias g0.127 replay g0127\n"
+                        "funckey Home zoom fit\n"
+                        "funckey a \"add connectal\"\n"
+                        "alias g0.127 replay g0127\n"
+                        "alias Home zoom fit\n"
+                        "alias A upper\n"
+                        "alias 'a' quoted\n"
+                        "### User Preferences section\n"
+                        "alias a tail one\n");
+    Driver run(env_);
+    EXPECT_EQ(run.session.CoveringRows(), (std::vector<int>{3, 4, -1, -1, -1, -1, -1, -1, -1}));
+    EXPECT_TRUE(run.open.marksChanged);
+}
+
+TEST_F(EditingSessionTest, AcrossTheSectionLineTheTailWinsUntilAModifyMovesItsRowUp) {
+    testing::WriteBytes(env_,
+                        "alias F2 zoom out\nalias F3 x\n### User Preferences section\n"
+                        "alias F2 zoom fit\n");
+    Driver run(env_);
+    EXPECT_EQ(run.session.CoveringRows(), (std::vector<int>{2, -1, -1}));
+    // Keeping its key, the tail row is written anew in the head, after the
+    // other F2: that one stays dead, and nothing is asked.
+    run.Run({{EditAction::Modify, 2}, {EditAction::Confirm}}, {"F2", "zoom all"});
+    EXPECT_FALSE(run.changes[1].question.has_value());
+    EXPECT_EQ(Env(),
+              "alias F2 zoom out\nalias F3 x\nalias F2 zoom all\n### User Preferences section\n");
+    EXPECT_EQ(run.session.CoveringRows(), (std::vector<int>{2, -1, -1}));
+}
+
+TEST_F(EditingSessionTest, ConfirmingABoundKeyAsksAndYesLeavesOneLineForIt) {
+    const std::string before =
+        "alias F2 zoom in\nalias F3 x\n### User Preferences section\nalias F2 zoom fit\n";
+    for (bool yes : {false, true}) {
+        SCOPED_TRACE(yes);
+        testing::WriteBytes(env_, before);
+        Driver run(env_);
+        run.Run({{EditAction::Add, 0}, {EditAction::Confirm}}, {" F2", "zoom out"});
+        ASSERT_TRUE(run.changes[1].question.has_value());
+        // The live binding is named: the tail's.
+        EXPECT_EQ(run.changes[1].question->key, "F2");
+        EXPECT_EQ(run.changes[1].question->command, "zoom fit");
+        EXPECT_FALSE(run.changes[1].save);
+        SessionChange answer = run.session.AnswerReplace(yes);
+        if (!yes) {
+            EXPECT_FALSE(answer.save);
+            EXPECT_EQ(answer.focus, FocusTarget::KeyBox);
+            EXPECT_TRUE(run.session.IsPanelShown());
+            EXPECT_EQ(run.session.RowCount(), 3);
+            EXPECT_EQ(Env(), before);
+            continue;
+        }
+        ASSERT_TRUE(answer.save);
+        run.SaveOnWorker();
+        EXPECT_EQ(run.session.Rows(), (Rows{{"F3", "x"}, {"F2", "zoom out"}}));
+        EXPECT_EQ(Env(), "alias F3 x\nalias F2 zoom out\n### User Preferences section\n");
+    }
+}
+
+TEST_F(EditingSessionTest, OnlyTheSameVerbAndTheSameBytesAsk) {
+    testing::WriteBytes(env_, "funckey F2 zoom in\nalias f3 x\nalias 'F4' y\nalias F5 z\n");
+    Driver run(env_);
+    // An alias of a funckey's key, another case, another quoting: no pair.
+    for (const char* key : {"F2", "F3", "F4"}) {
+        run.Run({{EditAction::Add, 0}, {EditAction::Confirm}}, {key, "new"});
+        EXPECT_FALSE(run.changes.back().question.has_value()) << key;
+    }
+    // A modify onto another row's key asks; one that keeps its own does not.
+    run.Run({{EditAction::Modify, 0}, {EditAction::Confirm}}, {"F2", "kept"});
+    EXPECT_FALSE(run.changes.back().question.has_value());
+    const int f5 = 2;
+    ASSERT_EQ(run.session.Rows()[f5].key, "F5");
+    run.Run({{EditAction::Modify, f5}, {EditAction::Confirm}}, {"f3", "moved"});
+    EXPECT_TRUE(run.changes.back().question.has_value());
+}
+
 }  // namespace
 }  // namespace keyloom
