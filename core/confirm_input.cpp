@@ -14,9 +14,10 @@ bool HoldsLineBreak(std::string_view text) {
     return text.find_first_of("\r\n") != std::string_view::npos;
 }
 
-bool HoldsSpace(std::string_view text) {
+// A space or a tab: either ends a key when the line is read back.
+bool HoldsBlank(std::string_view text) {
     for (std::size_t pos = 0; pos < text.size(); pos += CharLengthAt(text, pos)) {
-        if (IsSpaceAt(text, pos)) return true;
+        if (IsSpaceAt(text, pos) || text[pos] == '\t') return true;
     }
     return false;
 }
@@ -41,14 +42,14 @@ bool HoldsReservedText(std::string_view text) {
 bool IsConfirmInputAcceptable(std::string_view key, std::string_view command) {
     if (key.empty() || command.empty()) return false;
     if (HoldsLineBreak(key) || HoldsLineBreak(command)) return false;
-    const std::string_view trimmedKey = TrimSpacesView(key);
+    const std::string_view trimmedKey = TrimBlanks(key);
     // Without a key the line would bind the command's first word.
-    if (trimmedKey.empty() || HoldsSpace(UnquotedPart(trimmedKey))) return false;
+    if (trimmedKey.empty() || HoldsBlank(UnquotedPart(trimmedKey))) return false;
     if (HoldsReservedText(key) || HoldsReservedText(command)) return false;
     // The alias line puts one space between key and command, so the two
     // can make a reserved text together.
     std::string line("alias ");
-    line.append(trimmedKey).append(1, ' ').append(TrimSpacesView(command));
+    line.append(trimmedKey).append(1, ' ').append(TrimBlanks(command));
     if (HoldsReservedText(std::string_view(line).substr(6))) return false;
     // And the line must give the key back: a key whose opening mark it
     // never closes would run on to such a mark in the command.

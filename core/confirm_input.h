@@ -9,10 +9,12 @@
 namespace keyloom {
 
 // True when the two box texts, as typed, may be confirmed:
-// - neither box is empty, nor the key after trimming (a command of spaces
+// - neither box is empty, nor the key after trimming spaces and tabs at
+//   both ends, as the line is read back (a command of spaces
 //   only still passes);
 // - neither holds a CR or LF byte (a line break splits the alias line);
 // - the key, trimmed, holds no space (0x20 or A1 A1 at a character start)
+//   nor tab
 //   but between the quotation marks of a key that begins with one (' '),
 //   since a load ends the key at a space, and the alias line reads back
 //   with that key;

@@ -7,6 +7,7 @@
 #include "core/count_caption.h"
 #include "core/edit_mode.h"
 #include "core/env_file.h"
+#include "core/env_lines.h"
 #include "core/text_rules.h"
 
 namespace keyloom {
@@ -137,7 +138,8 @@ SessionChange EditingSession::Confirm(const PanelInput& input, bool replaceAgree
         change.box = SessionBox::InputError;
         return change;
     }
-    std::string key = TrimSpaces(input.key);
+    // Trimmed of the blanks around them, as Allegro reads a line's parts.
+    std::string key(TrimBlanks(input.key));
     // The opened row, wherever deletions have moved it; none when it was
     // deleted itself, and then the confirm only appends.
     int opened = modify_ ? opened_.Row() : OpenedRow::kNone;
@@ -177,7 +179,7 @@ SessionChange EditingSession::Confirm(const PanelInput& input, bool replaceAgree
         opened_.RowDeleted(opened);
         change.list.push_back({ListChange::Deleted, opened});
     }
-    rows.push_back({std::move(key), TrimSpaces(input.command)});
+    rows.push_back({std::move(key), std::string(TrimBlanks(input.command))});
     origins_.push_back({kNoLine, verb});
     const int target = RowCount() - 1;
     change.list.push_back({ListChange::Counted, RowCount()});

@@ -8,9 +8,20 @@ namespace {
 
 constexpr auto npos = std::string_view::npos;
 
-// Where the key that begins at start ends: at the next space, which for a
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// The first space or tab from pos on, as Allegro splits its lines.
+std::size_t FindBlank(std::string_view line, std::size_t pos) {
+    const std::size_t space = FindByteAtCharStart(line, ' ', pos);
+    const std::size_t tab = FindByteAtCharStart(line, '\t', pos);
+    return space < tab ? space : tab;
+}
+
+// Where the key that begins at start ends: at the next blank, which for a
 // key in quotation marks is the next one after its closing mark; a key
-// whose mark is never closed ends at the next space like any other.
+// whose mark is never closed ends at the next blank like any other.
 std::size_t KeyEnd(std::string_view line, std::size_t start) {
     std::size_t from = start;
     const char mark = line[start];
@@ -18,8 +29,8 @@ std::size_t KeyEnd(std::string_view line, std::size_t start) {
         const std::size_t close = FindByteAtCharStart(line, mark, start + 1);
         if (close != npos) from = close + 1;
     }
-    const std::size_t space = FindByteAtCharStart(line, ' ', from);
-    return space == npos ? line.size() : space;
+    const std::size_t blank = FindBlank(line, from);
+    return blank == npos ? line.size() : blank;
 }
 
 }  // namespace
@@ -40,6 +51,20 @@ LineSpan LineAt(std::string_view text, std::size_t pos) {
     return {pos, lf - pos, 1};
 }
 
+std::string_view TrimBlanks(std::string_view text) {
+    for (;;) {
+        std::string_view trimmed = TrimSpacesView(text);
+        while (!trimmed.empty() && trimmed.front() == '\t') trimmed.remove_prefix(1);
+        // A tab byte after a lead byte is that character's second byte.
+        while (!trimmed.empty() && trimmed.back() == '\t' &&
+               IsCharStart(trimmed, trimmed.size() - 1)) {
+            trimmed.remove_suffix(1);
+        }
+        if (trimmed.size() == text.size()) return trimmed;
+        text = trimmed;
+    }
+}
+
 std::string_view FirstLineEnd(std::string_view text) {
     if (text.empty()) return "\r\n";
     const LineSpan first = LineAt(text, 0);
@@ -47,7 +72,7 @@ std::string_view FirstLineEnd(std::string_view text) {
 }
 
 bool ReadHotkeyLine(std::string_view line, HotkeyVerb* verb, HotkeyEntry* entry) {
-    const std::size_t first = FindByteAtCharStart(line, ' ');
+    const std::size_t first = FindBlank(line, 0);
     if (first == npos) return false;
     const std::string_view word = line.substr(0, first);
     if (word == kAliasVerb) {
@@ -57,13 +82,13 @@ bool ReadHotkeyLine(std::string_view line, HotkeyVerb* verb, HotkeyEntry* entry)
     } else {
         return false;
     }
-    // Each 0x20 byte after a space is a character of its own.
+    // Each space or tab byte after a blank is a character of its own.
     std::size_t keyStart = first + 1;
-    while (keyStart < line.size() && line[keyStart] == ' ') ++keyStart;
+    while (keyStart < line.size() && IsBlank(line[keyStart])) ++keyStart;
     if (keyStart == line.size()) return false;
     const std::size_t keyEnd = KeyEnd(line, keyStart);
     entry->key.assign(line.substr(keyStart, keyEnd - keyStart));
-    entry->command.assign(TrimSpacesView(line.substr(keyEnd)));
+    entry->command.assign(TrimBlanks(line.substr(keyEnd)));
     return true;
 }
 

@@ -59,13 +59,19 @@ void ForEachEnvLine(std::string_view text, std::size_t headLength, Visit&& visit
 // has no line end at all.
 std::string_view FirstLineEnd(std::string_view text);
 
+// The text without the spaces (0x20 and A1 A1, at character starts) and
+// tabs around it, and without a lone lead byte at its end: a hotkey line's
+// command as read, and what a confirm keeps of the boxes.
+std::string_view TrimBlanks(std::string_view text);
+
 // When line (without its line end) is a hotkey line, its verb, key and
-// command. The key begins after the run of spaces (0x20) that follows the
-// verb and ends at the next space or the end of the line; a key that begins
-// with a quotation mark (' or ") runs to the next same mark, spaces
-// included, and on to the next space. The command is the rest of the line,
-// trimmed. False for every other line, and for a verb without a key
-// ("alias", "alias   ").
+// command. Allegro splits at blanks, spaces (0x20) and tabs alike: the verb
+// ends at the first blank, the key begins after the run of blanks that
+// follows and ends at the next blank or the end of the line; a key that
+// begins with a quotation mark (' or ") runs to the next same mark, blanks
+// included, and on to the next blank. The command is the rest of the line
+// without the spaces and tabs around it. False for every other line, and
+// for a verb without a key ("alias", "alias \t ").
 bool ReadHotkeyLine(std::string_view line, HotkeyVerb* verb, HotkeyEntry* entry);
 
 }  // namespace keyloom

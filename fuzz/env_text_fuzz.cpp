@@ -94,7 +94,9 @@ void Edit(std::uint32_t& state, std::vector<HotkeyEntry>& rows, std::vector<RowO
             origins.erase(origins.begin() + static_cast<std::ptrdiff_t>(row));
             if (kind == 1) continue;
         }
-        rows.push_back({"F" + std::to_string(i), "cmd " + std::to_string(state % 97)});
+        // An inner tab stays in the command; the key is one the file may
+        // already bind, so keys bound twice are written back too.
+        rows.push_back({"F" + std::to_string(i), "cmd\t" + std::to_string(state % 97)});
         origins.push_back({keyloom::kNoLine, verb});
     }
 }

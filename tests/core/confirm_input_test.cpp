@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/confirm_input.h"
+#include "core/env_lines.h"
 #include "core/env_text.h"
 #include "core/text_rules.h"
 
@@ -18,8 +19,11 @@ TEST(ConfirmInputTest, AcceptsOrdinaryInput) {
     EXPECT_TRUE(IsConfirmInputAcceptable("F2", "x"));
     // Chinese key and command: 放大 / 缩放 视图
     EXPECT_TRUE(IsConfirmInputAcceptable("\xB7\xC5\xB4\xF3", "\xCB\xF5\xB7\xC5 \xCA\xD3\xCD\xBC"));
-    // Tabs are neither spaces nor line breaks.
-    EXPECT_TRUE(IsConfirmInputAcceptable("F2\tx", "a\tb"));
+    // Tabs around the texts are trimmed as around spaces; inside the
+    // command one stays, inside the key it would end the key.
+    EXPECT_TRUE(IsConfirmInputAcceptable("\tF2 \t", "\ta\tb\t"));
+    EXPECT_FALSE(IsConfirmInputAcceptable("F2\tx", "a"));
+    EXPECT_FALSE(IsConfirmInputAcceptable("\t\t", "a"));
 }
 
 TEST(ConfirmInputTest, RefusesEmptyBoxes) {
@@ -183,7 +187,9 @@ TEST(ConfirmInputTest, AcceptedInputComesBackFromTheFileUnchanged) {
         if (!IsConfirmInputAcceptable(key, command)) continue;
         ++accepted;
         const std::vector<HotkeyEntry> rows = {
-            {"F1", "before"}, {TrimSpaces(key), TrimSpaces(command)}, {"F9", "after"}};
+            {"F1", "before"},
+            {std::string(TrimBlanks(key)), std::string(TrimBlanks(command))},
+            {"F9", "after"}};
         ASSERT_EQ(ParseEnvText(ComposeEnvText(rows)), rows)
             << "key [" << key << "] command [" << command << "]";
     }

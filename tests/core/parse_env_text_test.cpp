@@ -102,9 +102,15 @@ TEST(ParseEnvText, LfEndsALineWithOrWithoutCrAndALoneCrIsAnOrdinaryByte) {
               (Entries{{"F2", "a\r"}, {"F3", "b"}}));
 }
 
-TEST(ParseEnvText, TabIsNeitherSeparatorNorSpace) {
-    EXPECT_EQ(ParseEnvText(FileWithHead("alias F2\tzoom fit")), (Entries{{"F2\tzoom", "fit"}}));
-    EXPECT_EQ(ParseEnvText(FileWithHead("alias F2 \tx\t")), (Entries{{"F2", "\tx\t"}}));
+TEST(ParseEnvText, ATabSeparatesAsASpaceDoes) {
+    // As published: seven hotkeys written with a tab after the key.
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias window\tzoom\nalias picky\tpick l")),
+              (Entries{{"window", "zoom"}, {"picky", "pick l"}}));
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias\tF2 \t x\ty \t")), (Entries{{"F2", "x\ty"}}));
+    EXPECT_EQ(ParseEnvText(FileWithHead("funckey 'a b'\tdone")), (Entries{{"'a b'", "done"}}));
+    // After a lead byte a tab is its second byte, no blank.
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias F2 x\xB0\t")), (Entries{{"F2", "x\xB0\t"}}));
+    EXPECT_EQ(ParseEnvText(FileWithHead("alias\t\t")), Entries{});
 }
 
 TEST(ParseEnvText, SecondBytesAreNeverSeparators) {

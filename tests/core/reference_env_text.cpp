@@ -130,28 +130,45 @@ std::vector<std::string> Lines(std::string_view text) {
     return lines;
 }
 
+// The command of a hotkey line: without the spaces and tabs around it.
+std::string TrimBlanks(std::string_view text) {
+    std::vector<Char> chars = Chars(text);
+    const auto blank = [&](Char c) {
+        return IsSpace(text, c) || text.substr(c.start, c.length) == "\t";
+    };
+    std::size_t first = 0;
+    while (first < chars.size() && blank(chars[first])) ++first;
+    while (chars.size() > first && (blank(chars.back()) || IsLoneLead(text, chars.back()))) {
+        chars.pop_back();
+    }
+    if (first == chars.size()) return std::string();
+    const std::size_t end = chars.back().start + chars.back().length;
+    return std::string(text.substr(chars[first].start, end - chars[first].start));
+}
+
 bool ReadHotkeyLine(std::string_view line, HotkeyEntry* entry) {
     const std::vector<Char> chars = Chars(line);
     const auto at = [&](std::size_t i) { return line.substr(chars[i].start, chars[i].length); };
+    const auto blank = [&](std::size_t i) { return at(i) == " " || at(i) == "\t"; };
     std::size_t i = 0;
     std::string verb;
-    while (i < chars.size() && at(i) != " ") verb += at(i++);
+    while (i < chars.size() && !blank(i)) verb += at(i++);
     if (i == chars.size() || (verb != "alias" && verb != "funckey")) return false;
-    while (i < chars.size() && at(i) == " ") ++i;
+    while (i < chars.size() && blank(i)) ++i;
     if (i == chars.size()) return false;
-    // The key: up to the next space; one in quotation marks first up to its
-    // closing mark, when it has one.
+    // The key: up to the next space or tab; one in quotation marks first up
+    // to its closing mark, when it has one.
     const std::size_t keyStart = i;
     std::size_t end = i + 1;
     if (at(i) == "'" || at(i) == "\"") {
         while (end < chars.size() && at(end) != at(keyStart)) ++end;
         end = end < chars.size() ? end + 1 : keyStart + 1;
     }
-    while (end < chars.size() && at(end) != " ") ++end;
+    while (end < chars.size() && !blank(end)) ++end;
     std::string key, command;
     for (std::size_t c = keyStart; c < end; ++c) key += at(c);
     for (std::size_t c = end; c < chars.size(); ++c) command += at(c);
-    *entry = {key, Trim(command)};
+    *entry = {key, TrimBlanks(command)};
     return true;
 }
 
@@ -183,7 +200,7 @@ bool IsRoundTripSafe(const HotkeyEntry& entry) {
         return text.find(part) != std::string_view::npos;
     };
     HotkeyEntry read;
-    return TrimTrailing(entry.key) == entry.key && Trim(entry.command) == entry.command &&
+    return TrimTrailing(entry.key) == entry.key && TrimBlanks(entry.command) == entry.command &&
            !holds(line, std::string_view("\0", 1)) && !holds(line, "\n") &&
            !holds(line, kPreferencesMarker) && ReadHotkeyLine(line, &read) && read == entry;
 }
