@@ -242,6 +242,8 @@ SessionChange EditingSession::FinishSave(std::unique_ptr<SaveJob> job) {
         change.countCaption = CountCaption(rows_->size());
         // The rows' lines are where the save wrote them now.
         MarkBoundTwice(&change);
+    } else if (outcome.refusal == EnvSession::Outcome::Refusal::SeveralNames) {
+        change.box = SessionBox::SaveRefusedForNames;
     } else {
         change.box = SessionBox::SaveFailed;
     }

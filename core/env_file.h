@@ -1,6 +1,6 @@
-// The env file on disk: reading it whole, turning its bytes into text, and
-// the write that saving uses. Win32 and POSIX implementations sit behind
-// these functions, so the same code runs natively and on Windows.
+// The env file on disk: reading its text, and the writes that saving uses.
+// Win32 and POSIX implementations sit behind these functions, so the same
+// code runs natively and on Windows.
 #pragma once
 
 #include <string>
@@ -8,19 +8,45 @@
 
 namespace keyloom {
 
-// All bytes of the file; empty for an empty path or a missing/unreadable file. Opened read-only,
-// others may read but not write meanwhile.
-std::string ReadWholeFile(const std::string& path);
+enum class TextRead {
+    kWhole,      // the file holds no zero byte: the text is all of it
+    kCutAtZero,  // the text ends before the file's first zero byte
+    kMissing,    // no such file (or folder)
+    kFailed,     // there but unreadable, or more than the process can hold
+};
+
+// The file's text: its bytes up to, not including, the first zero byte.
+// Read in pieces that stop at that byte, so what follows it is never read,
+// and held without spare room. text is empty unless the result is kWhole
+// or kCutAtZero. Others may read, write, rename and delete the file
+// meanwhile.
+TextRead ReadEnvText(const std::string& path, std::string* text);
+
+// The same, the text alone: empty for an empty path, a missing or an
+// unreadable file.
+std::string ReadEnvText(const std::string& path);
+
+// The name the content view reads the file by; the same as ReadEnvText.
+inline std::string ReadWholeFile(const std::string& path) {
+    return ReadEnvText(path);
+}
 
 // The bytes up to, not including, the first zero byte.
 std::string BytesToText(std::string_view bytes);
 
-// Replaces the file at path with bytes in one step (temporary file in the same folder,
-// flushed, then replaced). False on any failure, a read-only file included, with the original
-// untouched and no temporary left.
+// True when the file at path, followed through its links, has more than
+// one name (hard links): a save would leave the other names with the old
+// text, so WriteEnvFile refuses it.
+bool HasSeveralNames(const std::string& path);
+
+// Replaces the file at path with bytes in one step (temporary file beside
+// it, flushed, then put in its place). A symbolic link or junction at path
+// is followed: its final target is replaced and the link stays. False on
+// any failure, a read-only file and a file with several names included,
+// with the original untouched and no temporary left.
 bool WriteEnvFile(const std::string& path, std::string_view bytes);
 
-// The same for the backup copy path + ".bak".
+// The same for the backup copy path + ".bak", beside path itself.
 bool WriteBackupFile(const std::string& path, std::string_view bytes);
 
 }  // namespace keyloom

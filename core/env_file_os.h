@@ -3,6 +3,7 @@
 // Paths are byte strings in the ANSI code page, passed on unchanged.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,10 +12,23 @@ namespace keyloom::fileos {
 
 enum class ReadResult { kRead, kMissing, kFailed };
 
-// Reads the whole file into bytes; kMissing when it or its folder does not
-// exist, kFailed when it exists but cannot be read (held by a writer, a
-// folder, no permission). Others may read but not write while it is open.
-ReadResult ReadFileBytes(const std::string& path, std::string& bytes);
+// Reads the file from its start and hands each piece to take, in order,
+// until the end or until take returns false. kMissing when the file or its
+// folder does not exist, kFailed when it exists but cannot be read (a
+// folder, no permission, a read that fails). While it is open others may
+// read, write, rename and delete it, so no read of ours keeps a save from
+// replacing it.
+ReadResult ReadFileChunks(const std::string& path,
+                          const std::function<bool(std::string_view)>& take);
+
+// The file that path finally names: symbolic links (and on Windows
+// junctions) followed to the end. path itself when it names no link, or
+// nothing that can be opened.
+std::string FinalTarget(const std::string& path);
+
+// The number of names (hard links) of the file at path; 0 when there is no
+// file or the number cannot be told.
+unsigned long NameCount(const std::string& path);
 
 // True for an existing file marked read-only (the read-only attribute, or no
 // write permission at all). Checked by us, because a process running as an
@@ -25,7 +39,10 @@ bool IsReadOnlyFile(const std::string& path);
 // and closes it. Others may read it meanwhile but not write it.
 bool WriteFlushedFile(const std::string& path, std::string_view bytes);
 
-// Puts source in the place of target in one step, replacing target.
+// Puts source in the place of target in one step, replacing target. An
+// existing target passes on what the file system keeps of it beside its
+// bytes (permissions, attributes, security, creation time), so the new file
+// looks to everyone else as the old one did; a missing target is created.
 bool ReplaceWithFile(const std::string& source, const std::string& target);
 
 // Removes the file if it is there.

@@ -10,6 +10,7 @@
 
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
 
 #include "core/env_file_os.h"
 
@@ -30,37 +31,37 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-ReadResult ReadFileBytes(const std::string& path, std::string& bytes) {
-    bytes.clear();
+ReadResult ReadFileChunks(const std::string& path,
+                          const std::function<bool(std::string_view)>& take) {
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return errno == ENOENT || errno == ENOTDIR ? ReadResult::kMissing : ReadResult::kFailed;
     struct stat status;
-    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        close(fd);
-        return ReadResult::kFailed;
+    ReadResult result = ReadResult::kRead;
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) result = ReadResult::kFailed;
+    char piece[kChunk];
+    while (result == ReadResult::kRead) {
+        const ssize_t got = read(fd, piece, sizeof piece);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) result = ReadResult::kFailed;
+        if (got <= 0 || !take(std::string_view(piece, static_cast<std::size_t>(got)))) break;
     }
-    // One byte more than the size, so the read that finds the end needs no
-    // new allocation; the loop still reads to the end should the file grow.
-    bytes.reserve(static_cast<std::size_t>(status.st_size) + 1);
-    for (;;) {
-        const std::size_t used = bytes.size();
-        const std::size_t room = bytes.capacity() > used ? bytes.capacity() - used : kChunk;
-        bytes.resize(used + room);
-        const ssize_t got = read(fd, bytes.data() + used, room);
-        if (got < 0 && errno == EINTR) {
-            bytes.resize(used);
-            continue;
-        }
-        if (got <= 0) {
-            bytes.resize(used);
-            close(fd);
-            if (got == 0) return ReadResult::kRead;
-            bytes.clear();
-            return ReadResult::kFailed;
-        }
-        bytes.resize(used + static_cast<std::size_t>(got));
-    }
+    close(fd);
+    return result;
+}
+
+std::string FinalTarget(const std::string& path) {
+    char* resolved = realpath(path.c_str(), nullptr);
+    if (resolved == nullptr) return path;
+    std::string target(resolved);
+    std::free(resolved);
+    return target;
+}
+
+unsigned long NameCount(const std::string& path) {
+    struct stat status;
+    if (stat(path.c_str(), &status) != 0) return 0;
+    return static_cast<unsigned long>(status.st_nlink);
 }
 
 bool IsReadOnlyFile(const std::string& path) {
@@ -80,6 +81,14 @@ bool WriteFlushedFile(const std::string& path, std::string_view bytes) {
 }
 
 bool ReplaceWithFile(const std::string& source, const std::string& target) {
+    // rename() gives target the new file's permissions and owner: carry the
+    // old file's over first. An owner that cannot be given (not root)
+    // stays ours, as any new file of ours would.
+    struct stat old;
+    if (stat(target.c_str(), &old) == 0) {
+        if (chmod(source.c_str(), old.st_mode & 07777) != 0) return false;
+        if (chown(source.c_str(), old.st_uid, old.st_gid) != 0 && errno != EPERM) return false;
+    }
     return std::rename(source.c_str(), target.c_str()) == 0;
 }
 

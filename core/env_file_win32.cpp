@@ -2,9 +2,14 @@
 // path's bytes are handed to the system as they are.
 #define WIN32_LEAN_AND_MEAN
 #define NOMINMAX
+#ifndef _WIN32_WINNT
+#define _WIN32_WINNT 0x0600  // GetFinalPathNameByHandleA
+#endif
 #include <windows.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "core/env_file_os.h"
 
@@ -12,6 +17,10 @@ namespace keyloom::fileos {
 namespace {
 
 constexpr DWORD kChunk = 1 << 20;
+constexpr DWORD kReadChunk = 1 << 16;
+// What no read of ours keeps others from: reading, writing, and the rename
+// or delete by which a save replaces the file.
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
 // Closes the handle when the function that opened it returns.
 class FileHandle {
@@ -46,35 +55,51 @@ bool WriteAll(HANDLE handle, std::string_view bytes) {
 
 }  // namespace
 
-ReadResult ReadFileBytes(const std::string& path, std::string& bytes) {
-    bytes.clear();
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+ReadResult ReadFileChunks(const std::string& path,
+                          const std::function<bool(std::string_view)>& take) {
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsOpen()) {
         const DWORD error = GetLastError();
         return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? ReadResult::kMissing
                                                                               : ReadResult::kFailed;
     }
-    // One byte more than the size, so the read that finds the end needs no
-    // new allocation; the loop still reads to the end should the file grow.
-    LARGE_INTEGER size;
-    if (GetFileSizeEx(file.Get(), &size) &&
-        static_cast<unsigned long long>(size.QuadPart) < bytes.max_size() / 2) {
-        bytes.reserve(static_cast<std::size_t>(size.QuadPart) + 1);
-    }
+    char piece[kReadChunk];
     for (;;) {
-        const std::size_t used = bytes.size();
-        const std::size_t room = bytes.capacity() > used ? bytes.capacity() - used : kChunk;
-        const DWORD part = static_cast<DWORD>(std::min<std::size_t>(room, kChunk));
-        bytes.resize(used + part);
         DWORD got = 0;
-        if (!ReadFile(file.Get(), bytes.data() + used, part, &got, nullptr)) {
-            bytes.clear();
-            return ReadResult::kFailed;
-        }
-        bytes.resize(used + got);
-        if (got == 0) return ReadResult::kRead;
+        if (!ReadFile(file.Get(), piece, sizeof piece, &got, nullptr)) return ReadResult::kFailed;
+        if (got == 0 || !take(std::string_view(piece, got))) return ReadResult::kRead;
     }
+}
+
+std::string FinalTarget(const std::string& path) {
+    FileHandle file(CreateFileA(path.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!file.IsOpen()) return path;
+    std::vector<char> name(MAX_PATH);
+    for (;;) {
+        const DWORD length =
+            GetFinalPathNameByHandleA(file.Get(), name.data(), static_cast<DWORD>(name.size()),
+                                      FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+        if (length == 0) return path;
+        if (length < name.size()) {
+            const std::string final(name.data(), length);
+            // The name comes as \\?\C:\... or \\?\UNC\server\...: back to the
+            // form every ANSI file call takes.
+            if (final.rfind("\\\\?\\UNC\\", 0) == 0) return "\\" + final.substr(7);
+            if (final.rfind("\\\\?\\", 0) == 0) return final.substr(4);
+            return final;
+        }
+        name.resize(length + 1);
+    }
+}
+
+unsigned long NameCount(const std::string& path) {
+    FileHandle file(CreateFileA(path.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION information;
+    if (!file.IsOpen() || !GetFileInformationByHandle(file.Get(), &information)) return 0;
+    return information.nNumberOfLinks;
 }
 
 bool IsReadOnlyFile(const std::string& path) {
@@ -93,9 +118,96 @@ bool WriteFlushedFile(const std::string& path, std::string_view bytes) {
     return file.Close() && written;
 }
 
+namespace {
+
+// Wine's own name of a file on the host, as UTF-16; empty outside Wine.
+std::wstring HostName(const std::string& path) {
+    using UnixNameOf = char*(CDECL*)(LPCWSTR);
+    const auto unixNameOf = reinterpret_cast<UnixNameOf>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    if (unixNameOf == nullptr) return {};
+    auto widen = [](const char* bytes, UINT codePage) {
+        const int length = MultiByteToWideChar(codePage, 0, bytes, -1, nullptr, 0);
+        std::wstring wide(length > 0 ? length : 1, L'\0');
+        MultiByteToWideChar(codePage, 0, bytes, -1, wide.data(), length);
+        wide.resize(wide.size() - 1);
+        return wide;
+    };
+    char* unixName = unixNameOf(widen(path.c_str(), CP_ACP).c_str());
+    if (unixName == nullptr) return {};
+    std::wstring name = widen(unixName, CP_UTF8);
+    HeapFree(GetProcessHeap(), 0, unixName);
+    return name;
+}
+
+// Under Wine the old file's Unix permission bits (664, group-writable) are
+// not passed on by ReplaceFileA, and no Win32 call can set them exactly
+// (access rights map back with the execute bits added): the host's chmod
+// copies them. Outside Wine ReplaceFileA keeps the file's security itself.
+void CopyHostPermissions(const std::string& from, const std::string& to) {
+    const std::wstring hostFrom = HostName(from);
+    const std::wstring hostTo = HostName(to);
+    // Quoted for the command line; a name with a quote in it keeps the
+    // permissions the new file got.
+    if (hostFrom.empty() || hostTo.empty() ||
+        (hostFrom + hostTo).find_first_of(L"\"'") != std::wstring::npos) {
+        return;
+    }
+    // Wine gives no handle to wait on for a host program: the command
+    // leaves a mark once chmod has run, which is waited for and removed.
+    const std::string done = to + ".chmod~";
+    std::wstring command = L"/bin/sh -c \"chmod --reference='" + hostFrom + L"' '" + hostTo +
+                           L"'; : > '" + hostTo + L".chmod~'\"";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION child = {};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                        nullptr, &startup, &child)) {
+        return;
+    }
+    CloseHandle(child.hThread);
+    CloseHandle(child.hProcess);
+    for (int waited = 0; waited < 3000; waited += 5) {
+        if (GetFileAttributesA(done.c_str()) != INVALID_FILE_ATTRIBUTES) break;
+        Sleep(5);
+    }
+    DeleteFileA(done.c_str());
+}
+
+bool IsMissing(DWORD error) {
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+}  // namespace
+
 bool ReplaceWithFile(const std::string& source, const std::string& target) {
-    return MoveFileExA(source.c_str(), target.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    // Opened as ReplaceFileA opens it: a program that keeps the file from
+    // being renamed fails the save here, before ReplaceFileA, which under
+    // Wine leaves a temporary of its own behind when it fails so.
+    FileHandle old(CreateFileA(target.c_str(), GENERIC_READ | DELETE, kShareAll, nullptr,
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!old.IsOpen()) {
+        // The first save of a missing file: nothing to keep, a plain move.
+        return IsMissing(GetLastError()) &&
+               MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
+    }
+    old.Close();
+    CopyHostPermissions(target, source);
+    // ReplaceFileA keeps the old file's security, attributes, creation time
+    // and streams, and replaces a file that others hold open for reading.
+    if (ReplaceFileA(target.c_str(), source.c_str(), nullptr,
+                     REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr,
+                     nullptr)) {
+        return true;
+    }
+    const DWORD error = GetLastError();
+    // A file system that cannot replace so: the one-step rename.
+    if (error == ERROR_INVALID_FUNCTION || error == ERROR_NOT_SUPPORTED ||
+        error == ERROR_INVALID_PARAMETER) {
+        return MoveFileExA(source.c_str(), target.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    }
+    return false;
 }
 
 void RemoveFileQuietly(const std::string& path) {

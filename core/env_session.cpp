@@ -1,25 +1,15 @@
 #include "core/env_session.h"
 
-#include <cstring>
-
 #include "core/env_file.h"
 #include "core/env_file_os.h"
 
 namespace keyloom {
 
-namespace {
-
-bool HoldsZeroByte(std::string_view bytes) {
-    return std::memchr(bytes.data(), '\0', bytes.size()) != nullptr;
-}
-
-}  // namespace
-
 void EnvSession::Open(const std::string& path, std::vector<HotkeyEntry>* entries,
                       std::vector<RowOrigin>* origins) {
     path_ = path;
     backupTaken_ = false;
-    document_ = ReadEnvDocument(BytesToText(ReadWholeFile(path)));
+    document_ = ReadEnvDocument(ReadEnvText(path));
     DocumentHotkeys(document_, entries, origins);
 }
 
@@ -33,15 +23,16 @@ EnvSession::Outcome EnvSession::Save(const std::vector<HotkeyEntry>& rows,
     Outcome outcome;
     // One origin for each row; rows without one are new lines.
     origins->resize(rows.size());
+    // Read up to a zero byte only: a file cut so is not the one this run
+    // knows, and what follows the zero byte is never needed.
     std::string old;
-    const fileos::ReadResult read =
-        path_.empty() ? fileos::ReadResult::kFailed : fileos::ReadFileBytes(path_, old);
+    const TextRead read = ReadEnvText(path_, &old);
     const std::size_t oldHeadLength = HeadLength(old);
     const std::string_view oldHead = std::string_view(old).substr(0, oldHeadLength);
     const std::string_view oldTail = std::string_view(old).substr(oldHeadLength);
     // A file this run read with content and finds empty or missing now is
     // not the one it knows either.
-    bool known = read != fileos::ReadResult::kFailed && !HoldsZeroByte(old) &&
+    bool known = (read == TextRead::kWhole || read == TextRead::kMissing) &&
                  oldHead == document_.Head() && (!old.empty() || document_.text.empty());
 
     step();
@@ -69,7 +60,13 @@ EnvSession::Outcome EnvSession::Save(const std::vector<HotkeyEntry>& rows,
         outcome.text.append(head).append(tail);
     }
     // A read-only file is refused before env.bak is touched.
-    if (!known || fileos::IsReadOnlyFile(path_)) return outcome;
+    if (!known || fileos::IsReadOnlyFile(fileos::FinalTarget(path_))) return outcome;
+    // A file of several names is refused, with its reason: a save would
+    // give the new text to this name alone.
+    if (HasSeveralNames(path_)) {
+        outcome.refusal = Outcome::Refusal::SeveralNames;
+        return outcome;
+    }
 
     // env.bak keeps the file as it was before the run's first change.
     if (!backupTaken_ && outcome.text != old) {

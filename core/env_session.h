@@ -25,7 +25,16 @@ public:
               std::vector<RowOrigin>* origins);
 
     struct Outcome {
+        // Why a save wrote nothing, where the user can be told more than
+        // that it failed.
+        enum class Refusal {
+            None,
+            // The file has more than one name (hard links): replacing it
+            // would leave the others with the old text.
+            SeveralNames,
+        };
         bool written = false;
+        Refusal refusal = Refusal::None;
         // The text the save wrote, or would have written.
         std::string text;
     };

@@ -18,7 +18,14 @@ struct ListChange {
 };
 
 // The message boxes the editing operations show.
-enum class SessionBox : std::uint8_t { None, NoSelection, InputError, SaveFailed };
+enum class SessionBox : std::uint8_t {
+    None,
+    NoSelection,
+    InputError,
+    SaveFailed,
+    // A save refused because the file has several names (hard links).
+    SaveRefusedForNames
+};
 
 // Where the keyboard focus goes.
 enum class FocusTarget : std::uint8_t { Unchanged, KeyBox, HotkeyList };

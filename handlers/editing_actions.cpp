@@ -7,6 +7,7 @@
 #include "handlers/save_env_file.h"
 #include "handlers/session_view.h"
 #include "platform/question_box.h"
+#include "window/box_focus.h"
 #include "window/control_names.h"
 #include "window/hotkey_list.h"
 #include "window/main_window.h"
@@ -18,13 +19,15 @@ namespace {
 
 // 快捷键 F2 已定义为 "zoom fit"，替换它吗？ in a box owned by the window.
 bool AskToReplace(const ReplaceQuestion& question) {
-    return AskYesNo(MainWindow(),
-                    {{kReplaceTextBeforeKey, BoxText::Program},
-                     {question.key, BoxText::EnvFile},
-                     {kReplaceTextBeforeCommand, BoxText::Program},
-                     {question.command, BoxText::EnvFile},
-                     {kReplaceTextAfterCommand, BoxText::Program}},
-                    kReplaceTitle);
+    return WithFocusKept([&] {
+        return AskYesNo(MainWindow(),
+                        {{kReplaceTextBeforeKey, BoxText::Program},
+                         {question.key, BoxText::EnvFile},
+                         {kReplaceTextBeforeCommand, BoxText::Program},
+                         {question.command, BoxText::EnvFile},
+                         {kReplaceTextAfterCommand, BoxText::Program}},
+                        kReplaceTitle);
+    });
 }
 
 // True while actions are being carried out: a message box shown by one

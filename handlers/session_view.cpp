@@ -2,6 +2,7 @@
 
 #include "handlers/editing_texts.h"
 #include "platform/message_box.h"
+#include "window/box_focus.h"
 #include "window/content_box.h"
 #include "window/control_names.h"
 #include "window/dpi_layout.h"
@@ -13,18 +14,27 @@ namespace keyloom {
 
 namespace {
 
+// Every box gives the keyboard back to where it was.
+void ShowBox(const char* text, const char* title, unsigned style,
+             BoxText textKind = BoxText::Program) {
+    WithFocusKept([&] { return ShowMessageBox(text, title, style, textKind); });
+}
+
 void ShowSessionBox(SessionBox box) {
     switch (box) {
         case SessionBox::None:
             return;
         case SessionBox::NoSelection:
-            ShowMessageBox(kNoSelectionText, kNoSelectionTitle, kErrorIconStyle);
+            ShowBox(kNoSelectionText, kNoSelectionTitle, kErrorIconStyle);
             return;
         case SessionBox::InputError:
-            ShowMessageBox(kInputErrorText, kInputErrorTitle, kErrorIconStyle);
+            ShowBox(kInputErrorText, kInputErrorTitle, kErrorIconStyle);
             return;
         case SessionBox::SaveFailed:
-            ShowMessageBox(kSaveFailedText, kSaveFailedTitle, kPlainStyle);
+            ShowBox(kSaveFailedText, kSaveFailedTitle, kPlainStyle);
+            return;
+        case SessionBox::SaveRefusedForNames:
+            ShowBox(kSeveralNamesText, kSaveFailedTitle, kPlainStyle);
             return;
     }
 }

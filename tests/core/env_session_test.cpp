@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -47,7 +48,11 @@ public:
         return Append(entry, verb);
     }
     bool Add(const HotkeyEntry& entry) { return Append(entry, HotkeyVerb::Alias); }
-    bool Save() { return session_.Save(rows_, &origins_).written; }
+    bool Save() {
+        last_ = session_.Save(rows_, &origins_);
+        return last_.written;
+    }
+    const EnvSession::Outcome& LastSave() const { return last_; }
 
 private:
     void Erase(std::size_t row) {
@@ -63,6 +68,7 @@ private:
     EnvSession session_;
     Entries rows_;
     std::vector<RowOrigin> origins_;
+    EnvSession::Outcome last_;
 };
 
 void PrintTo(const HotkeyEntry& entry, std::ostream* out) {
@@ -291,6 +297,49 @@ TEST(EnvSession, AZeroByteInTheFileKeepsTheSaveFromWriting) {
     testing::WriteBytes(env, "\0"s);
     KeyloomRun zeroOnly(env);
     ExpectRefused(zeroOnly, folder, "\0"s, Lines{"env"});
+}
+
+unsigned long long FileSize(const std::string& path) {
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    return static_cast<unsigned long long>(in.tellg());
+}
+
+// A 2 GB env of zero bytes: nothing to list, and the save refuses, as for
+// any file cut by a zero byte; neither reads past the first byte, so a
+// process that could never hold the file gets there too.
+TEST(EnvSession, ASparseTwoGigabyteEnvListsNothingAndItsSaveRefuses) {
+    static ScratchFolder folder;
+    testing::MakeSparseFile(folder.File("env"), 2ull << 30);
+    testing::RunWithMemoryLimit(64 << 20, [] {
+        KeyloomRun run(folder.File("env"));
+        EXPECT_EQ(run.Rows(), Entries{});
+        EXPECT_FALSE(run.Add({"F2", "a"}));
+        EXPECT_EQ(run.LastSave().refusal, EnvSession::Outcome::Refusal::None);
+    });
+    EXPECT_EQ(folder.Names(), Lines{"env"});
+    EXPECT_EQ(FileSize(folder.File("env")), 2ull << 30);
+}
+
+// Hard links: refused with the reason, before env.bak is touched; a
+// symbolic link: its target gets the text, env.bak stays beside the link.
+TEST(EnvSession, ASaveThroughLinks) {
+    ScratchFolder folder;
+    const std::string bytes = "alias F2 a\r\nalias F3 b\r\n";
+    testing::MakeFolder(folder.File("shared"));
+    testing::WriteBytes(folder.File("shared/env"), bytes);
+    ASSERT_TRUE(folder.RunOnHost("ln shared/env env"));
+    KeyloomRun hardLinked(folder.File("env"));
+    EXPECT_FALSE(hardLinked.Delete(0));
+    EXPECT_EQ(hardLinked.LastSave().refusal, EnvSession::Outcome::Refusal::SeveralNames);
+    EXPECT_EQ(testing::ReadBytes(folder.File("shared/env")), bytes);
+    EXPECT_EQ(folder.Names(), (Lines{"env", "shared"}));
+
+    ASSERT_TRUE(folder.RunOnHost("rm env && ln -s shared/env env"));
+    KeyloomRun linked(folder.File("env"));
+    ASSERT_TRUE(linked.Delete(0));
+    EXPECT_EQ(testing::ReadBytes(folder.File("shared/env")), "alias F3 b\r\n");
+    EXPECT_EQ(testing::ReadBytes(folder.File("env.bak")), bytes);
+    EXPECT_TRUE(folder.RunOnHost("test -L env && test $(ls shared) = env"));
 }
 
 TEST(EnvSession, EnvBakIsTheFileAsItWasBeforeTheRunsFirstChange) {

@@ -3,14 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
+#include <winioctl.h>
 #else
 #include <dirent.h>
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -112,6 +117,18 @@ std::vector<std::string> ScratchFolder::Names() const {
     return names;
 }
 
+std::string ScratchFolder::HostMode(const std::string& name) const {
+    if (!RunOnHost("stat -c %a '" + name + "' > keyloom-mode.txt")) return {};
+    std::string mode = ReadBytes(File("keyloom-mode.txt"));
+#ifdef _WIN32
+    DeleteFileA(File("keyloom-mode.txt").c_str());
+#else
+    unlink(File("keyloom-mode.txt").c_str());
+#endif
+    while (!mode.empty() && (mode.back() == '\n' || mode.back() == '\r')) mode.pop_back();
+    return mode;
+}
+
 void WriteBytes(const std::string& path, std::string_view bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -125,6 +142,66 @@ std::string ReadBytes(const std::string& path) {
 }
 
 #ifdef _WIN32
+bool ScratchFolder::RunOnHost(const std::string& command) const {
+    // Wine's name of the folder on the host; none outside Wine.
+    using UnixNameOf = char*(CDECL*)(LPCWSTR);
+    const auto unixNameOf = reinterpret_cast<UnixNameOf>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    if (unixNameOf == nullptr) return false;
+    wchar_t widePath[MAX_PATH * 2];
+    if (MultiByteToWideChar(CP_ACP, 0, path_.c_str(), -1, widePath, MAX_PATH * 2) == 0)
+        return false;
+    char* hostFolder = unixNameOf(widePath);
+    if (hostFolder == nullptr) return false;
+    // Wine hands the command line's words to the host program (the command
+    // quotes with single quotes only), but gives no handle to wait on: the
+    // command leaves its exit status in a file, moved into place whole.
+    const std::string line = "/bin/sh -c \"cd '" + std::string(hostFolder) + "' && (" + command +
+                             "); echo $? > .host-status~ && mv .host-status~ .host-status\"";
+    HeapFree(GetProcessHeap(), 0, hostFolder);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION child = {};
+    std::string commandLine = line;
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                        nullptr, nullptr, &startup, &child)) {
+        return false;
+    }
+    CloseHandle(child.hThread);
+    CloseHandle(child.hProcess);
+    const std::string status = File(".host-status");
+    for (int waited = 0; waited < 30000; waited += 10) {
+        if (GetFileAttributesA(status.c_str()) != INVALID_FILE_ATTRIBUTES) {
+            const std::string code = ReadBytes(status);
+            DeleteFileA(status.c_str());
+            return code == "0\n";
+        }
+        Sleep(10);
+    }
+    return false;
+}
+
+void MakeSparseFile(const std::string& path, unsigned long long size) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD returned = 0;
+    DeviceIoControl(file, FSCTL_SET_SPARSE, nullptr, 0, nullptr, 0, &returned, nullptr);
+    LARGE_INTEGER end;
+    end.QuadPart = static_cast<LONGLONG>(size);
+    const bool sized = SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+    CloseHandle(file);
+    ASSERT_TRUE(sized);
+}
+
+bool CanLimitMemory() {
+    return false;
+}
+
+void RunWithMemoryLimit(unsigned long long, void (*body)()) {
+    body();
+}
+
 void MakeFolder(const std::string& path) {
     ASSERT_TRUE(CreateDirectoryA(path.c_str(), nullptr));
 }
@@ -159,6 +236,44 @@ bool HeldFile::IsOpen() const {
     return handle_ != INVALID_HANDLE_VALUE;
 }
 #else
+bool ScratchFolder::RunOnHost(const std::string& command) const {
+    return std::system(("cd '" + path_ + "' && " + command).c_str()) == 0;
+}
+
+void MakeSparseFile(const std::string& path, unsigned long long size) {
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0);
+    const bool sized = ftruncate(fd, static_cast<off_t>(size)) == 0;
+    close(fd);
+    ASSERT_TRUE(sized);
+}
+
+bool CanLimitMemory() {
+    return true;
+}
+
+void RunWithMemoryLimit(unsigned long long extraBytes, void (*body)()) {
+    const pid_t child = fork();
+    if (child == 0) {
+        // The address space in use now, from the first field of statm (pages).
+        unsigned long long pages = 0;
+        if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+            if (std::fscanf(statm, "%llu", &pages) != 1) pages = 0;
+            std::fclose(statm);
+        }
+        const rlim_t limit = pages * sysconf(_SC_PAGESIZE) + extraBytes;
+        const rlimit limits = {limit, limit};
+        if (setrlimit(RLIMIT_AS, &limits) != 0) _exit(3);
+        body();
+        _exit(::testing::Test::HasFailure() ? 1 : 0);
+    }
+    EXPECT_GT(child, 0);
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+        << "the limited process failed or died (status " << status << ")";
+}
+
 void MakeFolder(const std::string& path) {
     ASSERT_EQ(mkdir(path.c_str(), 0777), 0);
 }

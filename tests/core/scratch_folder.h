@@ -24,6 +24,14 @@ public:
     std::string File(const std::string& name) const { return path_ + "/" + name; }
     // The names in the folder, sorted.
     std::vector<std::string> Names() const;
+    // Runs a shell command line in the folder on the host system: natively
+    // with /bin/sh, under Wine with the host's /bin/sh, which Wine starts as
+    // it starts a Windows program. So tests make symbolic links and read
+    // permission bits as users do. False when it did not run or exit 0.
+    bool RunOnHost(const std::string& command) const;
+    // The permission bits of a file in the folder as the host shows them
+    // ("664"); empty when they cannot be read.
+    std::string HostMode(const std::string& name) const;
 
 private:
     std::string path_;
@@ -33,6 +41,18 @@ void WriteBytes(const std::string& path, std::string_view bytes);
 std::string ReadBytes(const std::string& path);
 void MakeFolder(const std::string& path);
 void SetReadOnly(const std::string& path, bool readOnly);
+
+// Makes a file of size bytes that holds no data: all zero bytes, taking no
+// room on the disk.
+void MakeSparseFile(const std::string& path, unsigned long long size);
+
+// Whether RunWithMemoryLimit can limit memory here (not on Windows).
+bool CanLimitMemory();
+
+// Runs body in a process that cannot take more than extraBytes of memory
+// beyond what it has now, and expects it to end without a failure. Where no
+// limit can be set, runs body as it is.
+void RunWithMemoryLimit(unsigned long long extraBytes, void (*body)());
 
 // The id of a child process that has ended and been waited for: no process
 // has it any more (until the system gives it again).

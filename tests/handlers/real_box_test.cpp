@@ -104,6 +104,24 @@ TEST_F(RealBoxTest, NoSelectionBoxAppearsWithItsTextTitleAndErrorIcon) {
     EXPECT_TRUE(IsWindowEnabled(MainWindow()));
 }
 
+// Closed with Enter, a box leaves the keyboard where it was: the window
+// active, the control focused, so the next key acts at once.
+TEST_F(RealBoxTest, AfterABoxTheWindowAndTheFocusedControlHaveTheKeyboardAgain) {
+    SelectHotkeyRowForTest(-1);
+    SetFocus(ControlWindow("超级列表框1"));
+    ClickButton("按钮_删除");
+    ASSERT_EQ(gSeenBoxes.size(), 1u);
+    EXPECT_EQ(GetActiveWindow(), MainWindow());
+    EXPECT_EQ(GetFocus(), ControlWindow("超级列表框1"));
+    ClickButton("按钮_添加");
+    TypeInto("编辑框2", "");
+    SetFocus(ControlWindow("编辑框3"));
+    ClickButton("按钮_确认");
+    ASSERT_EQ(gSeenBoxes.size(), 2u);
+    EXPECT_EQ(GetActiveWindow(), MainWindow());
+    EXPECT_EQ(GetFocus(), ControlWindow("编辑框3"));
+}
+
 TEST_F(RealBoxTest, InputErrorBoxAppearsWithItsTextTitleAndErrorIcon) {
     ClickButton("按钮_添加");
     TypeInto("编辑框2", "");
