@@ -8,7 +8,7 @@
 #include <cstring>
 #include <string>
 
-#include "window/memo_state.h"
+#include "window/memo/memo_state.h"
 
 namespace keyloom {
 

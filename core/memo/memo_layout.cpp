@@ -1,8 +1,8 @@
-#include "core/memo_layout.h"
+#include "core/memo/memo_layout.h"
 
 #include <algorithm>
 
-#include "core/env_lines.h"
+#include "core/text_lines.h"
 #include "core/text_rules.h"
 
 namespace keyloom {

@@ -1,11 +1,11 @@
 // The content box's window procedure: each message to the part of the box
 // that answers it.
-#include "window/memo_box.h"
+#include "window/memo/memo_box.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "window/memo_state.h"
+#include "window/memo/memo_state.h"
 
 namespace keyloom {
 

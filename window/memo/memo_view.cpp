@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "window/memo_state.h"
+#include "window/memo/memo_state.h"
 
 namespace keyloom {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/memo_layout.h"
+#include "core/memo/memo_layout.h"
 
 namespace keyloom {
 namespace {

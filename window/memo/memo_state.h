@@ -8,7 +8,7 @@
 
 #include <cstddef>
 
-#include "core/memo_editor.h"
+#include "core/memo/memo_editor.h"
 
 namespace keyloom {
 
