@@ -8,6 +8,7 @@
 #include "platform/message_box.h"
 #include "window/content_box.h"
 #include "window/control_names.h"
+#include "window/text_box.h"
 #include "window/window_ops.h"
 
 namespace keyloom {
@@ -26,8 +27,7 @@ void FillContentBox() {
 }
 
 void ShowEnvContent() {
-    const std::string text = EnvFileText();
-    ShowMessageBox(text.c_str(), kEnvContentTitle, kPlainStyle, BoxText::EnvFile);
+    ShowTextBox(EnvFileText(), kEnvContentTitle);
 }
 
 }  // namespace keyloom

@@ -32,6 +32,12 @@ struct MemoState {
     unsigned char pendingLead = 0;
 };
 
+// A box with ES_READONLY shows, selects and copies its text; the user
+// cannot change it.
+inline bool MemoReadOnly(const MemoState& memo) {
+    return (GetWindowLongPtrA(memo.window, GWL_STYLE) & ES_READONLY) != 0;
+}
+
 // Tells the parent, as an edit box does (EN_CHANGE, EN_SETFOCUS, ...).
 void NotifyMemoParent(const MemoState& memo, WORD code);
 
