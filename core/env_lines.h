@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "core/env_text.h"
+#include "core/text_lines.h"
 
 namespace keyloom {
 
@@ -27,20 +28,6 @@ inline std::string_view VerbWord(HotkeyVerb verb) {
 // The length of the head: the bytes before the first marker that begins at
 // a character start, or the whole text when there is none.
 std::size_t HeadLength(std::string_view text);
-
-// One line of a text: where it begins, its bytes without the line end, and
-// the line end's length (0 for a last line without one, 1 for LF, 2 for
-// CR LF).
-struct LineSpan {
-    std::size_t begin;
-    std::size_t length;
-    std::size_t endLength;
-
-    std::size_t End() const { return begin + length + endLength; }
-};
-
-// The line that begins at pos (a character start before the end of text).
-LineSpan LineAt(std::string_view text, std::size_t pos);
 
 // Calls visit(span) for every line of text in order: the head's lines
 // (headLength is HeadLength(text)), then the tail's, the first of which

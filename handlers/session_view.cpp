@@ -8,6 +8,7 @@
 #include "window/dpi_layout.h"
 #include "window/edit_panel.h"
 #include "window/hotkey_list.h"
+#include "window/text_box.h"
 #include "window/window_ops.h"
 
 namespace keyloom {
@@ -15,9 +16,8 @@ namespace keyloom {
 namespace {
 
 // Every box gives the keyboard back to where it was.
-void ShowBox(const char* text, const char* title, unsigned style,
-             BoxText textKind = BoxText::Program) {
-    WithFocusKept([&] { return ShowMessageBox(text, title, style, textKind); });
+void ShowBox(const char* text, const char* title, unsigned style) {
+    WithFocusKept([&] { return ShowMessageBox(text, title, style); });
 }
 
 void ShowSessionBox(SessionBox box) {

@@ -3,7 +3,7 @@
 # rows, a confirm and a delete on 100,000 against a first safe save, and Add
 # and Modify opening the panel at 100,000 hotkeys, at 20 MB and with a line
 # of a million bytes. Prints figures, never pass or fail. Arguments go to
-# the program: [runs [load|saves|panel]].
+# the program: [runs [load|saves|panel|memo]].
 # KEYLOOM_BENCH_PRESETS chooses the builds (default "win64 win32", win32
 # only where the 32-bit Wine is installed).
 set -euo pipefail

@@ -1,7 +1,7 @@
 #include "window/content_box.h"
 
 #include "window/control_names.h"
-#include "window/memo_box.h"
+#include "window/memo/memo_box.h"
 #include "window/window_ops.h"
 
 namespace keyloom {

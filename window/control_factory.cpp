@@ -13,7 +13,7 @@
 #include "window/group_box.h"
 #include "window/hyperlink.h"
 #include "window/logo_picture.h"
-#include "window/memo_box.h"
+#include "window/memo/memo_box.h"
 
 namespace keyloom {
 

@@ -8,7 +8,7 @@
 #include "window/hyperlink.h"
 #include "window/logo_picture.h"
 #include "window/main_window.h"
-#include "window/memo_box.h"
+#include "window/memo/memo_box.h"
 #include "window/window_ops.h"
 
 namespace keyloom {

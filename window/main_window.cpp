@@ -11,7 +11,7 @@
 #include "window/hotkey_list.h"
 #include "window/hyperlink.h"
 #include "window/logo_picture.h"
-#include "window/memo_box.h"
+#include "window/memo/memo_box.h"
 #include "window/window_focus.h"
 #include "window/window_ops.h"
 

@@ -20,4 +20,11 @@ void RunWineEditBox(const std::string& label, const std::string& env);
 // start (env.bak made) and a later one, against a first safe save.
 void RunSaves(const std::vector<HotkeyEntry>& rows, int repetitions);
 
+// A character typed into the content box, with its paint, at the start and
+// the end of a line of a million spaces against a one-line short text.
+void RunKeystrokes(int repetitions);
+// The box of env数据 on a 20 MB env, from the click until it is shown,
+// against a bare message box with a short text.
+void RunEnvContent(int repetitions);
+
 }  // namespace keyloom::bench

@@ -69,8 +69,8 @@ void RunLoad(const std::vector<HotkeyEntry>& rows, int repetitions) {
 
 }  // namespace keyloom::bench
 
-// editing_bench.exe [runs [part]]: part is "load", "saves" or "panel"; all
-// three without it.
+// editing_bench.exe [runs [part]]: part is "load", "saves", "panel" or
+// "memo"; all of them without it.
 int main(int argc, char** argv) {
     using namespace keyloom::bench;
     const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
@@ -90,6 +90,10 @@ int main(int argc, char** argv) {
         RunPanel("20 MB env", EnvOfBytes(20000000), repetitions);
         RunPanel("one 1,000,000-byte line", EnvWithLongLine(1000000), repetitions);
         RunWineEditBox("100,000 hotkeys", hotkeys);
+    }
+    if (wanted("memo")) {
+        RunKeystrokes(repetitions + 2);
+        RunEnvContent(repetitions);
     }
     if (!boxes.Boxes().empty()) std::printf("%zu message boxes shown\n", boxes.Boxes().size());
     std::fflush(stdout);

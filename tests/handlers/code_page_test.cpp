@@ -91,7 +91,10 @@ HHOOK gHook = nullptr;
 BOOL CALLBACK ReadStatic(HWND child, LPARAM) {
     wchar_t className[32] = {};
     GetClassNameW(child, className, 32);
-    if (lstrcmpiW(className, L"Static") == 0 && WideText(child) != L"") {
+    // Static texts, and the content box a long text shows in.
+    const bool text =
+        lstrcmpiW(className, L"Static") == 0 || lstrcmpW(className, L"KeyloomMemo") == 0;
+    if (text && WideText(child) != L"") {
         gSeen.push_back(WideText(child));
     }
     return TRUE;

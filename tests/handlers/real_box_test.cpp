@@ -12,6 +12,7 @@
 #include "tests/handlers/editing_fixture.h"
 #include "tests/harness/harness.h"
 #include "window/main_window.h"
+#include "window/memo/memo_box.h"
 #include "window/window_ops.h"
 
 namespace keyloom::test {
@@ -23,6 +24,7 @@ struct SeenBox {
     bool hasIcon = false;
     bool hasOwner = false;
     bool mainWindowEnabled = true;
+    bool inContentBox = false;
 };
 
 std::vector<SeenBox> gSeenBoxes;
@@ -39,6 +41,12 @@ BOOL CALLBACK ReadBoxChild(HWND child, LPARAM seen) {
     auto* box = reinterpret_cast<SeenBox*>(seen);
     char className[32] = {};
     GetClassNameA(child, className, sizeof className);
+    // A long text shows in a content box of the program's own.
+    if (std::strcmp(className, kMemoClassName) == 0) {
+        box->text += WindowText(child);
+        box->inContentBox = true;
+        return TRUE;
+    }
     if (_stricmp(className, "Static") != 0) return TRUE;
     const LONG style = GetWindowLongA(child, GWL_STYLE);
     if ((style & SS_TYPEMASK) == SS_ICON) {
@@ -151,8 +159,14 @@ TEST_F(RealBoxTest, EnvContentBoxShowsTheFileUnderEnvData) {
     ASSERT_EQ(gSeenBoxes.size(), 1u);
     EXPECT_EQ(gSeenBoxes[0].title, "env数据");
     EXPECT_EQ(gSeenBoxes[0].text, env_);
+    EXPECT_TRUE(gSeenBoxes[0].inContentBox);
     EXPECT_FALSE(gSeenBoxes[0].hasIcon);
     ExpectModalWithoutOwner(gSeenBoxes[0]);
+    // Closed, the window is active again with the focus where it was: on
+    // the button, which the click gave it to.
+    EXPECT_TRUE(IsWindowEnabled(MainWindow()));
+    EXPECT_EQ(GetActiveWindow(), MainWindow());
+    EXPECT_EQ(GetFocus(), ControlWindow("按钮_env内容"));
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "window/control_names.h"
 #include "window/hotkey_list.h"
 #include "window/main_window.h"
+#include "window/text_box.h"
 #include "window/window_ops.h"
 
 namespace keyloom::test {
@@ -22,10 +23,17 @@ namespace {
 
 std::vector<RecordedBox> gRecordedBoxes;
 MessageBoxFunction gSavedMessageBox = nullptr;
+TextBoxFunction gSavedTextBox = nullptr;
 
 int RecordMessageBox(const char* text, const char* title, unsigned style, BoxText textKind) {
     gRecordedBoxes.push_back({text ? text : "", title ? title : "", style, textKind});
     return IDOK;
+}
+
+// A text box is recorded as a message box with one OK button and no icon
+// would be, its text the env file's.
+void RecordTextBox(std::string text, const char* title) {
+    gRecordedBoxes.push_back({std::move(text), title ? title : "", 0, BoxText::EnvFile});
 }
 
 HWND StartWindow() {
@@ -87,10 +95,13 @@ MessageBoxRecorder::MessageBoxRecorder() {
     gRecordedBoxes.clear();
     gSavedMessageBox = gMessageBoxFunction;
     gMessageBoxFunction = RecordMessageBox;
+    gSavedTextBox = gTextBoxFunction;
+    gTextBoxFunction = RecordTextBox;
 }
 
 MessageBoxRecorder::~MessageBoxRecorder() {
     gMessageBoxFunction = gSavedMessageBox;
+    gTextBoxFunction = gSavedTextBox;
 }
 
 const std::vector<RecordedBox>& MessageBoxRecorder::Boxes() const {

@@ -32,8 +32,8 @@ void CloseMainWindowForTest();
 void PumpMessages();
 void PumpMessagesFor(int milliseconds);
 
-// Replaces the message box seam while it lives: every box is recorded and
-// answered with IDOK at once.
+// Replaces the message box seam and the text box seam while it lives:
+// every box is recorded and answered with IDOK at once.
 struct RecordedBox {
     std::string text;
     std::string title;

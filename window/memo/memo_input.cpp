@@ -8,7 +8,7 @@
 #include <cstring>
 #include <string>
 
-#include "window/memo_state.h"
+#include "window/memo/memo_state.h"
 
 namespace keyloom {
 
@@ -41,11 +41,13 @@ bool HasSelection(const MemoState& memo) {
 void Cut(MemoState& memo) {
     if (!HasSelection(memo)) return;
     CopyMemoSelection(memo);
+    if (MemoReadOnly(memo)) return;
     memo.editor.ReplaceSelection({});
     AfterMemoEdit(memo);
 }
 
 void Type(MemoState& memo, std::string_view bytes) {
+    if (MemoReadOnly(memo)) return;
     memo.editor.Type(bytes);
     AfterMemoEdit(memo);
 }
@@ -116,7 +118,7 @@ void OnMemoKeyDown(MemoState& memo, WPARAM key) {
         case VK_DELETE:
             if (shift) {
                 Cut(memo);
-            } else {
+            } else if (!MemoReadOnly(memo)) {
                 memo.editor.Delete();
                 AfterMemoEdit(memo);
             }
@@ -150,6 +152,7 @@ void OnMemoChar(MemoState& memo, WPARAM code) {
     }
     switch (byte) {
         case '\b':
+            if (MemoReadOnly(memo)) return;
             memo.editor.Backspace();
             AfterMemoEdit(memo);
             return;
@@ -174,7 +177,7 @@ void OnMemoChar(MemoState& memo, WPARAM code) {
             Cut(memo);
             return;
         case 0x1A:  // Ctrl+Z
-            if (memo.editor.Undo()) AfterMemoEdit(memo);
+            if (!MemoReadOnly(memo) && memo.editor.Undo()) AfterMemoEdit(memo);
             return;
         default:
             // Other control characters (Ctrl+Backspace too) type nothing.
@@ -260,7 +263,7 @@ void CopyMemoSelection(const MemoState& memo) {
 }
 
 void PasteIntoMemo(MemoState& memo) {
-    if (!OpenClipboard(memo.window)) return;
+    if (MemoReadOnly(memo) || !OpenClipboard(memo.window)) return;
     std::string text;
     if (HANDLE data = GetClipboardData(CF_TEXT)) {
         if (const auto* bytes = static_cast<const char*>(GlobalLock(data))) {
@@ -280,15 +283,16 @@ void ShowMemoMenu(MemoState& memo, LPARAM where) {
     if (GetFocus() != memo.window) SetFocus(memo.window);
     HMENU popup = GetSubMenu(menu, 0);
     const bool selected = HasSelection(memo);
+    const bool editable = !MemoReadOnly(memo);
     const bool all = memo.editor.SelectionStart() == 0 &&
                      memo.editor.SelectionEnd() == memo.editor.Text().size();
     for (UINT undo : {static_cast<UINT>(EM_UNDO), static_cast<UINT>(WM_UNDO)}) {
-        Enable(popup, undo, memo.editor.CanUndo());
+        Enable(popup, undo, editable && memo.editor.CanUndo());
     }
-    Enable(popup, WM_CUT, selected);
+    Enable(popup, WM_CUT, editable && selected);
     Enable(popup, WM_COPY, selected);
-    Enable(popup, WM_PASTE, IsClipboardFormatAvailable(CF_TEXT) != FALSE);
-    Enable(popup, WM_CLEAR, selected);
+    Enable(popup, WM_PASTE, editable && IsClipboardFormatAvailable(CF_TEXT) != FALSE);
+    Enable(popup, WM_CLEAR, editable && selected);
     Enable(popup, EM_SETSEL, !all);
     POINT point = {GET_X_LPARAM(where), GET_Y_LPARAM(where)};
     // From the keyboard: at the caret.

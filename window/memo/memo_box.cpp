@@ -1,11 +1,11 @@
 // The content box's window procedure: each message to the part of the box
 // that answers it.
-#include "window/memo_box.h"
+#include "window/memo/memo_box.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "window/memo_state.h"
+#include "window/memo/memo_state.h"
 
 namespace keyloom {
 
@@ -114,6 +114,9 @@ LRESULT OnMessage(MemoState& memo, UINT message, WPARAM wParam, LPARAM lParam) {
             OnFocus(memo, message == WM_SETFOCUS);
             return 0;
         case WM_GETDLGCODE:
+            // Read-only, Enter and Esc are the dialog's, as a read-only edit
+            // box leaves them.
+            if (MemoReadOnly(memo)) return DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL;
             return DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL | DLGC_WANTALLKEYS;
         case WM_KEYDOWN:
             OnMemoKeyDown(memo, wParam);
@@ -151,6 +154,7 @@ LRESULT OnMessage(MemoState& memo, UINT message, WPARAM wParam, LPARAM lParam) {
             CopyMemoSelection(memo);
             [[fallthrough]];
         case WM_CLEAR:
+            if (MemoReadOnly(memo)) return 0;
             memo.editor.ReplaceSelection({});
             AfterMemoEdit(memo);
             return 0;
@@ -159,7 +163,7 @@ LRESULT OnMessage(MemoState& memo, UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_UNDO:
         case EM_UNDO:
-            if (!memo.editor.Undo()) return FALSE;
+            if (MemoReadOnly(memo) || !memo.editor.Undo()) return FALSE;
             AfterMemoEdit(memo);
             return TRUE;
         case EM_CANUNDO:
@@ -205,6 +209,12 @@ LRESULT OnMessage(MemoState& memo, UINT message, WPARAM wParam, LPARAM lParam) {
         case EM_SETMODIFY:
             memo.editor.SetModified(wParam != 0);
             return 0;
+        case EM_SETREADONLY: {
+            const LONG_PTR style = GetWindowLongPtrA(memo.window, GWL_STYLE);
+            SetWindowLongPtrA(memo.window, GWL_STYLE,
+                              wParam ? style | ES_READONLY : style & ~LONG_PTR{ES_READONLY});
+            return TRUE;
+        }
         case EM_SETLIMITTEXT:
             // The box takes texts of any length.
             return 0;

@@ -1,4 +1,4 @@
-#include "core/memo_editor.h"
+#include "core/memo/memo_editor.h"
 
 #include <algorithm>
 

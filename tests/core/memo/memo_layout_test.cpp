@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/memo_layout.h"
+#include "core/memo/memo_layout.h"
 
 namespace keyloom {
 namespace {
@@ -172,6 +172,36 @@ TEST(MemoLayoutTest, LinesCoverTheTextInOrder) {
         }
         EXPECT_EQ(joined, layout.Text());
     }
+}
+
+}  // namespace
+}  // namespace keyloom
+
+namespace keyloom {
+namespace {
+
+TEST(MemoLayoutTest, ALineFarPastTheEdgeIsCountedOnlyUpToIt) {
+    // Spaces never wrap: a million of them stay one line, and the word after
+    // them wraps to a line of its own.
+    const std::string spaces(1000000, ' ');
+    const MemoLayout layout = LaidOut("ab" + spaces + "\xB7\xC5x\r\ncd");
+    EXPECT_EQ(Shown(layout), (std::vector<std::string>{"ab" + spaces, "\xB7\xC5x", "cd"}));
+    std::vector<int> advances;
+    // Only the characters that begin before x = 60 (the box's width).
+    const std::size_t shown = layout.Advances(0, 60, &advances);
+    EXPECT_EQ(advances.size(), shown);
+    EXPECT_LT(shown, 100u);
+    int x = 0;
+    for (int advance : advances) x += advance;
+    EXPECT_GE(x, 60);
+    // Without a limit, the whole line; with one, counting stops at it.
+    EXPECT_EQ(layout.XOf(0, 1000002), 12 + 6 * 1000000);
+    const int limited = layout.XOf(0, 1000002, 60);
+    EXPECT_GE(limited, 60);
+    EXPECT_LT(limited, 80);
+    // A two-byte character's second byte moves the pen by nothing.
+    EXPECT_EQ(layout.Advances(1, MemoLayout::kNoLimit, &advances), 3u);
+    EXPECT_EQ(advances[1], 0);
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
-#include "core/memo_layout.h"
+#include "core/memo/memo_layout.h"
 
 #include <algorithm>
 
-#include "core/env_lines.h"
+#include "core/text_lines.h"
 #include "core/text_rules.h"
 
 namespace keyloom {
@@ -93,23 +93,26 @@ std::size_t MemoLayout::LineOf(std::size_t pos, bool afterWrap) const {
     return index;
 }
 
-int MemoLayout::XOf(std::size_t line, std::size_t pos) const {
+int MemoLayout::XOf(std::size_t line, std::size_t pos, int limit) const {
     const MemoLine& l = lines_[line];
     pos = std::clamp(pos, l.start, l.End());
-    return Advance(l.start, pos - l.start, 0);
+    return Advance(l.start, pos - l.start, 0, limit);
 }
 
-void MemoLayout::Advances(std::size_t line, std::vector<int>* advances) const {
+std::size_t MemoLayout::Advances(std::size_t line, int limit, std::vector<int>* advances) const {
     const MemoLine& l = lines_[line];
-    advances->assign(l.length, 0);
+    advances->clear();
     int x = 0;
-    for (std::size_t pos = l.start; pos < l.End();) {
+    std::size_t pos = l.start;
+    while (pos < l.End() && x < limit) {
         const std::size_t length = std::min(CharLengthAt(text_, pos), l.End() - pos);
         const int next = Advance(pos, length, x);
-        (*advances)[pos - l.start] = next - x;
+        advances->push_back(next - x);
+        if (length == 2) advances->push_back(0);
         x = next;
         pos += length;
     }
+    return pos - l.start;
 }
 
 std::size_t MemoLayout::PosAt(std::size_t line, int x, bool* afterWrap) const {
@@ -249,9 +252,18 @@ std::size_t MemoLayout::LayOutHardLine(std::size_t pos, std::vector<MemoLine>* o
                 ++at;
                 continue;
             }
+            const bool space = c == ' ' || c == '\t';
+            if (space && x > width_) {
+                // Past the right edge nothing more fits on this line, and
+                // spaces never wrap: the run goes on to the next character
+                // without being counted, which that one's wrap needs not.
+                while (at < end && (data[at] == ' ' || data[at] == '\t')) ++at;
+                previousSpace = true;
+                previousDouble = false;
+                continue;
+            }
             const std::size_t length =
                 IsHighByte(c) && at + 1 < end && data[at + 1] != '\0' ? 2 : 1;
-            const bool space = c == ' ' || c == '\t';
             const bool isDouble = length == 2;
             // A line may wrap before a word, and before or after a
             // character of Chinese text.
@@ -290,8 +302,8 @@ std::size_t MemoLayout::NextHardLineStart(std::size_t index, std::size_t size) c
     return l.endLength > 0 ? l.End() + l.endLength : size + 1;
 }
 
-int MemoLayout::Advance(std::size_t pos, std::size_t length, int x) const {
-    for (const std::size_t end = pos + length; pos < end;) {
+int MemoLayout::Advance(std::size_t pos, std::size_t length, int x, int limit) const {
+    for (const std::size_t end = pos + length; pos < end && x < limit;) {
         const std::size_t n = std::min(CharLengthAt(text_, pos), end - pos);
         if (n == 1 && text_[pos] == '\t') {
             x += widths_.TabStop() - x % widths_.TabStop();

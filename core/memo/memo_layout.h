@@ -83,12 +83,18 @@ public:
     // The line that shows pos. Where a line wraps, its end and the next
     // line's start are the same position: afterWrap chooses the first.
     std::size_t LineOf(std::size_t pos, bool afterWrap = false) const;
-    // The distance in pixels from the start of the line to pos on it.
-    int XOf(std::size_t line, std::size_t pos) const;
+    // The distance in pixels from the start of the line to pos on it. With
+    // a limit, the counting stops at the first character that reaches it:
+    // where pos lies beyond, the result is at least limit, and the cost is
+    // that of the part of the line before limit, however long the line.
+    int XOf(std::size_t line, std::size_t pos, int limit = kNoLimit) const;
     // How far each byte of the line moves the pen, for drawing it: a
     // character's width goes to its first byte, 0 to its second; a tab
-    // reaches the next tab stop.
-    void Advances(std::size_t line, std::vector<int>* advances) const;
+    // reaches the next tab stop. Only for the characters that begin before
+    // x = limit, the part a box of that width shows: the result is the
+    // number of bytes they take.
+    std::size_t Advances(std::size_t line, int limit, std::vector<int>* advances) const;
+    static constexpr int kNoLimit = 0x7FFFFFFF;
     // The position on the line nearest to x; *afterWrap tells whether it is
     // the end of a line that wraps.
     std::size_t PosAt(std::size_t line, int x, bool* afterWrap) const;
@@ -117,8 +123,8 @@ private:
     // (the size the lines were laid out for).
     std::size_t NextHardLineStart(std::size_t index, std::size_t size) const;
     // x after the `length` bytes at pos, starting from x (tabs go to the
-    // next tab stop).
-    int Advance(std::size_t pos, std::size_t length, int x) const;
+    // next tab stop); counting stops once x reaches limit.
+    int Advance(std::size_t pos, std::size_t length, int x, int limit = kNoLimit) const;
     // A line end, or the end of the text, begins at pos.
     bool IsLineEndAt(std::size_t pos) const;
     // What words are made of: a two-byte character is a word of its own.

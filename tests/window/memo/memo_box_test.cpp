@@ -217,5 +217,55 @@ TEST_F(MemoBoxTest, DrawsBlackOnWhiteAndTheSelectionOnlyWithTheFocus) {
     EXPECT_GT(PixelsOf(memo_, highlight), 100);
 }
 
+// The characters a paint draws, counted from a metafile the box prints
+// itself into.
+int CALLBACK CountDrawn(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM count) {
+    if (record->iType == EMR_EXTTEXTOUTA || record->iType == EMR_EXTTEXTOUTW) {
+        *reinterpret_cast<long*>(count) +=
+            reinterpret_cast<const EMREXTTEXTOUTA*>(record)->emrtext.nChars;
+    }
+    return 1;
+}
+
+long CharactersDrawn(HWND memo) {
+    HDC dc = CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
+    SendMessageA(memo, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    HENHMETAFILE file = CloseEnhMetaFile(dc);
+    long count = 0;
+    EnumEnhMetaFile(nullptr, file, CountDrawn, &count, nullptr);
+    DeleteEnhMetaFile(file);
+    return count;
+}
+
+TEST_F(MemoBoxTest, DrawsOnlyWhatLiesInsideTheBoxOfALongLine) {
+    // Spaces never wrap: a million of them are one line far past the edge.
+    SetText("alias F2 zoom fit\r\n" + std::string(1000000, ' ') + "x\r\nset x");
+    SetFocus(memo_);
+    Select(0, -1);
+    const long drawn = CharactersDrawn(memo_);
+    // The box is 184 pixels wide: each line twice at most (the selection).
+    EXPECT_GT(drawn, 17);
+    EXPECT_LT(drawn, 2000);
+    // The word after the spaces wraps to a line of its own.
+    EXPECT_EQ(SendMessageA(memo_, EM_GETLINECOUNT, 0, 0), 4);
+    EXPECT_EQ(SendMessageA(memo_, EM_LINEINDEX, 2, 0), 19 + 1000000);
+}
+
+TEST_F(MemoBoxTest, ReadOnlyShowsSelectsAndCopiesButTakesNoChange) {
+    SetText("alias F2 zoom fit");
+    SendMessageA(memo_, EM_SETREADONLY, TRUE, 0);
+    SetFocus(memo_);
+    Select(0, 5);
+    Chars("x\b\x16\x18\x1A");
+    SendMessageA(memo_, WM_CLEAR, 0, 0);
+    EXPECT_EQ(Text(), "alias F2 zoom fit");
+    EXPECT_EQ(Clipboard(), "alias");
+    // Enter and Esc are left to a dialog.
+    EXPECT_EQ(SendMessageA(memo_, WM_GETDLGCODE, 0, 0) & DLGC_WANTALLKEYS, 0);
+    SendMessageA(memo_, EM_SETREADONLY, FALSE, 0);
+    Chars("x");
+    EXPECT_EQ(Text(), "x F2 zoom fit");
+}
+
 }  // namespace
 }  // namespace keyloom::test

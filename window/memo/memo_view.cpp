@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "window/memo_state.h"
+#include "window/memo/memo_state.h"
 
 namespace keyloom {
 
@@ -58,23 +58,24 @@ HBRUSH ParentColours(const MemoState& memo, HDC dc) {
     return brush;
 }
 
-// Draws one line at y, every character where the layout puts it; tabs
-// only move on. clip, when given, limits the drawing to that rectangle.
-void DrawLine(const MemoState& memo, HDC dc, std::size_t line, int y,
+// Draws the first `shown` bytes of one line at y, every character where the
+// layout puts it; tabs only move on. clip, when given, limits the drawing
+// to that rectangle.
+void DrawLine(const MemoState& memo, HDC dc, std::size_t line, int y, std::size_t shown,
               const std::vector<int>& advances, const RECT* clip) {
     const MemoLine& l = memo.editor.Layout().Line(line);
     const char* bytes = memo.editor.Text().data() + l.start;
     const UINT options = clip ? ETO_CLIPPED : 0;
     int x = kMargin;
     std::size_t run = 0;
-    for (std::size_t i = 0; i <= l.length; ++i) {
-        if (i < l.length && bytes[i] != '\t') continue;
+    for (std::size_t i = 0; i <= shown; ++i) {
+        if (i < shown && bytes[i] != '\t') continue;
         if (i > run) {
             ExtTextOutA(dc, x, y, options, clip, bytes + run, static_cast<UINT>(i - run),
                         &advances[run]);
             for (std::size_t j = run; j < i; ++j) x += advances[j];
         }
-        if (i < l.length) x += advances[i];
+        if (i < shown) x += advances[i];
         run = i + 1;
     }
 }
@@ -132,20 +133,25 @@ void PaintMemo(MemoState& memo, HDC dc) {
     // The selection shows only while the box has the focus.
     const std::size_t selectionStart = memo.editor.SelectionStart();
     const std::size_t selectionEnd = memo.focused ? memo.editor.SelectionEnd() : selectionStart;
+    // A line may run past the right edge (spaces never wrap): only what lies
+    // inside the box is measured and drawn, so a paint costs the same
+    // however long its lines are.
+    const int right = std::max<int>(0, client.right - kMargin);
     std::vector<int> advances;
     int y = client.top;
     for (std::size_t line = memo.top; line < layout.LineCount() && y < client.bottom; ++line) {
-        layout.Advances(line, &advances);
-        DrawLine(memo, dc, line, y, advances, nullptr);
+        const std::size_t shown = layout.Advances(line, right, &advances);
+        DrawLine(memo, dc, line, y, shown, advances, nullptr);
         const MemoLine& l = layout.Line(line);
         const std::size_t from = std::max(selectionStart, l.start);
         const std::size_t to = std::min(selectionEnd, l.End());
-        if (from < to) {
-            const RECT selected = {kMargin + layout.XOf(line, from), y,
-                                   kMargin + layout.XOf(line, to), y + memo.lineHeight};
+        const int left = from < to ? layout.XOf(line, from, right) : right;
+        if (left < right) {
+            const RECT selected = {kMargin + left, y, kMargin + layout.XOf(line, to, right),
+                                   y + memo.lineHeight};
             FillRect(dc, &selected, GetSysColorBrush(COLOR_HIGHLIGHT));
             SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
-            DrawLine(memo, dc, line, y, advances, &selected);
+            DrawLine(memo, dc, line, y, shown, advances, &selected);
             SetTextColor(dc, textColour);
         }
         y += memo.lineHeight;
@@ -243,7 +249,8 @@ void PlaceMemoCaret(const MemoState& memo) {
         const std::size_t row = std::min(line - memo.top, VisibleMemoLines(memo) + 1);
         y = static_cast<int>(row) * memo.lineHeight;
     }
-    SetCaretPos(kMargin + layout.XOf(line, memo.editor.Caret()), y);
+    // Past the right edge it waits just outside the box.
+    SetCaretPos(kMargin + layout.XOf(line, memo.editor.Caret(), ClientWidth(memo)), y);
 }
 
 }  // namespace keyloom

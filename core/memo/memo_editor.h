@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/memo_layout.h"
+#include "core/memo/memo_layout.h"
 
 namespace keyloom {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "core/memo_editor.h"
+#include "core/memo/memo_editor.h"
 
 namespace keyloom {
 namespace {

@@ -8,7 +8,7 @@
 
 #include <cstddef>
 
-#include "core/memo_editor.h"
+#include "core/memo/memo_editor.h"
 
 namespace keyloom {
 
@@ -31,6 +31,12 @@ struct MemoState {
     // The first byte of a character that comes as two WM_CHAR messages.
     unsigned char pendingLead = 0;
 };
+
+// A box with ES_READONLY shows, selects and copies its text; the user
+// cannot change it.
+inline bool MemoReadOnly(const MemoState& memo) {
+    return (GetWindowLongPtrA(memo.window, GWL_STYLE) & ES_READONLY) != 0;
+}
 
 // Tells the parent, as an edit box does (EN_CHANGE, EN_SETFOCUS, ...).
 void NotifyMemoParent(const MemoState& memo, WORD code);
