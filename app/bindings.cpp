@@ -1,12 +1,12 @@
 #include "app/bindings.h"
 
-#include "app/program_start.h"
+#include "app/program_end.h"
 #include "handlers/add_confirm.h"
 #include "handlers/content_view.h"
 #include "handlers/created_handler.h"
 #include "handlers/delete_modify.h"
 #include "handlers/logo_press.h"
-#include "handlers/save_env_file.h"
+#include "handlers/editing_actions.h"
 #include "handlers/slide_link.h"
 
 namespace keyloom {

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "app/bindings.h"
+#include "app/program_end.h"
 #include "platform/exit_routine.h"
 #include "platform/fatal_error.h"
 #include "platform/globals.h"
@@ -14,8 +15,6 @@
 #include "window/window_keys.h"
 
 namespace keyloom {
-
-static bool gEndingFlag = false;
 
 static void RunMessageLoop() {
     MSG message;
@@ -46,13 +45,9 @@ int ProgramStart() {
     // 5.
     LoadMainWindow();
     // 6. and 7.
-    gEndingFlag = true;
+    SetEndingFlag();
     if (IsWindow(MainWindow())) RunMessageLoop();
     return 0;
-}
-
-void OnProgramWindowDestroyed() {
-    if (gEndingFlag && !IsWindow(MainWindow())) PostQuitMessage(0);
 }
 
 }  // namespace keyloom

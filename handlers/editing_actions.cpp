@@ -68,3 +68,19 @@ void CarryGivenActions() {
 }
 
 }  // namespace keyloom
+
+namespace keyloom {
+
+void OnSaveDone() {
+    std::unique_ptr<SaveJob> job = TakeFinishedSave();
+    if (!job) return;
+    SessionChange change = Session().FinishSave(std::move(job));
+    ShowSessionChange(change);
+    CarryGivenActions();
+}
+
+void OnMainWindowCloseRequested() {
+    GiveAction(EditAction::Close);
+}
+
+}  // namespace keyloom

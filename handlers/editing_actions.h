@@ -13,4 +13,13 @@ void GiveAction(EditAction::Kind kind);
 // Carries out the actions that wait, up to the first that starts a save.
 void CarryGivenActions();
 
+// The save is done (kSaveDoneMessage): its outcome is shown (count, content
+// box of a shown panel, or the failure box), then the actions given
+// meanwhile go on.
+void OnSaveDone();
+
+// The main window's close handler: the close is an action of its own, so
+// it waits for a running save and the actions given before it.
+void OnMainWindowCloseRequested();
+
 }  // namespace keyloom

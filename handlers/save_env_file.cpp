@@ -5,9 +5,7 @@
 #include <windows.h>
 
 #include "core/save_worker.h"
-#include "handlers/editing_actions.h"
 #include "handlers/editing_state.h"
-#include "handlers/session_view.h"
 #include "window/main_window.h"
 
 namespace keyloom {
@@ -30,15 +28,9 @@ void SaveEnvFile() {
     });
 }
 
-void OnSaveDone() {
-    if (!Worker().IsBusy()) return;
-    SessionChange change = Session().FinishSave(Worker().Finish());
-    ShowSessionChange(change);
-    CarryGivenActions();
-}
-
-void OnMainWindowCloseRequested() {
-    GiveAction(EditAction::Close);
+std::unique_ptr<SaveJob> TakeFinishedSave() {
+    if (!Worker().IsBusy()) return nullptr;
+    return Worker().Finish();
 }
 
 }  // namespace keyloom

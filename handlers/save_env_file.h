@@ -3,18 +3,18 @@
 // meanwhile the window paints and answers, and the actions given wait.
 #pragma once
 
+#include <memory>
+
+#include "core/save_job.h"
+
 namespace keyloom {
 
 // Starts the save of the session's rows; the window learns its end by
 // kSaveDoneMessage.
 void SaveEnvFile();
 
-// The save is done: its outcome is shown (count, content box of a shown
-// panel, or the failure box), then the actions given meanwhile go on.
-void OnSaveDone();
-
-// The main window's close handler: the close is an action of its own, so
-// it waits for a running save and the actions given before it.
-void OnMainWindowCloseRequested();
+// After kSaveDoneMessage: the finished save's job, back on this thread;
+// null when no save ran.
+std::unique_ptr<SaveJob> TakeFinishedSave();
 
 }  // namespace keyloom

@@ -12,9 +12,9 @@ namespace keyloom {
 
 namespace {
 
-constexpr std::string_view kLinkName = kLinkControl;
-constexpr std::string_view kRightTimer = kSlideRightTimer;
-constexpr std::string_view kLeftTimer = kSlideLeftTimer;
+constexpr ControlId kLinkName = kLinkControl;
+constexpr ControlId kRightTimer = kSlideRightTimer;
+constexpr ControlId kLeftTimer = kSlideLeftTimer;
 constexpr int kRightTurn = 65;
 constexpr int kLeftTurn = 0;
 

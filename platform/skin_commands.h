@@ -17,10 +17,15 @@ using SkinSetAeroFunction = int(WINAPI*)(int aero);
 
 enum class SkinCommand { AttachRes = 0, SetAero = 1 };
 
-// The command's address. On its first call loads the library from the
-// program's folder, else by its bare name, and looks the command up; when
-// neither works, FatalError with the library and command names.
-FARPROC SkinCommandAddress(SkinCommand command);
+// A command's library and name, and once found its address and module.
+struct SkinCommandEntry {
+    const char* library;
+    const char* name;
+    FARPROC address;
+    HMODULE module;
+};
+
+SkinCommandEntry& SkinCommandSlot(SkinCommand command);
 
 // Releases every module handle obtained for the commands (exit processing
 // and FatalError).

@@ -8,7 +8,7 @@
 #include "platform/carried_resource.h"
 #include "platform/program_folder.h"
 #include "platform/resource_ids.h"
-#include "platform/skin_commands.h"
+#include "platform/skin_command_lookup.h"
 
 namespace keyloom {
 

@@ -49,5 +49,19 @@ while IFS= read -r line; do
     case "$file" in *_win32.cpp) continue ;; esac
     report "$file: core/ includes no Windows header (${line#*:*:})"
 done < <(git grep -n -i -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"](windows|winbase|winuser|windef|commctrl|shellapi|ole2|olectl)\.h[">]' -- 'core/*')
-[ "$bad" -eq 0 ] && echo "check-layers: every include points down"
+# No include cycle, through any folders: a file and its header count as one
+# unit (window/main_window.cpp and .h), so two units that include each other
+# are a cycle too. tsort names the units of every loop it meets.
+loops=$(git grep -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*"[^"]*"' -- \
+    'core/*' 'platform/*' 'window/*' 'handlers/*' 'app/*' 'skin/*' |
+    sed -n 's/^\([^:]*\)\.[ch]p*:[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)\.[ch]p*".*/\1 \2/p' |
+    while read -r from to; do
+        # A name without a folder is beside the including file.
+        case "$to" in */*) ;; *) to="$(dirname "$from")/$to" ;; esac
+        [ "$from" = "$to" ] || echo "$from $to"
+    done | tsort 2>&1 >/dev/null | grep -v '^tsort: .*: input contains a loop:$' | sed 's/^tsort: //')
+if [ -n "$loops" ]; then
+    report "include cycle through: $(echo $loops)"
+fi
+[ "$bad" -eq 0 ] && echo "check-layers: every include points down, and no include cycle"
 exit "$bad"

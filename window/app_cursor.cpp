@@ -6,7 +6,7 @@
 #include "platform/carried_resource.h"
 #include "platform/dpi.h"
 #include "platform/resource_ids.h"
-#include "window/dpi_layout.h"
+#include "window/window_registry.h"
 
 namespace keyloom {
 
@@ -76,7 +76,8 @@ HCURSOR AppCursorForDpi(unsigned dpi) {
 }
 
 HCURSOR AppCursor() {
-    return AppCursorForDpi(MainWindowDpi());
+    HWND window = MainWindow();
+    return AppCursorForDpi(window ? WindowDpi(window) : SystemDpi());
 }
 
 }  // namespace keyloom

@@ -29,4 +29,7 @@ enum ControlId : int {
     kHotkeyListId = 1019,        // 超级列表框1
 };
 
+inline constexpr int kFirstControlId = kLogoPictureId;
+inline constexpr int kControlIdCount = kHotkeyListId - kFirstControlId + 1;
+
 }  // namespace keyloom

@@ -9,6 +9,7 @@
 #include "window/logo_picture.h"
 #include "window/main_window.h"
 #include "window/memo/memo_box.h"
+#include "window/message_pump.h"
 #include "window/window_ops.h"
 
 namespace keyloom {

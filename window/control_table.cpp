@@ -1,5 +1,7 @@
 #include "window/control_table.h"
 
+#include <array>
+
 #include <commctrl.h>
 
 #include "window/hyperlink.h"
@@ -62,10 +64,18 @@ int ControlIdOf(std::string_view name) {
 }
 
 int ControlIndexOfId(int id) {
-    for (std::size_t i = 0; i < kControlCount; ++i) {
-        if (kControls[i].id == id) return static_cast<int>(i);
-    }
-    return -1;
+    // The ids run from kFirstControlId without a gap: each id's table
+    // place, worked out once.
+    static const auto places = [] {
+        std::array<int, kControlIdCount> byId;
+        byId.fill(-1);
+        for (std::size_t i = 0; i < kControlCount; ++i) {
+            byId[static_cast<std::size_t>(kControls[i].id - kFirstControlId)] = static_cast<int>(i);
+        }
+        return byId;
+    }();
+    if (id < kFirstControlId || id >= kFirstControlId + kControlIdCount) return -1;
+    return places[static_cast<std::size_t>(id - kFirstControlId)];
 }
 
 }  // namespace keyloom

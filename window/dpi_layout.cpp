@@ -5,7 +5,8 @@
 #include "platform/dpi.h"
 #include "window/app_cursor.h"
 #include "window/control_cursor.h"
-#include "window/main_window.h"
+#include "window/event_bindings.h"
+#include "window/window_registry.h"
 
 namespace keyloom {
 

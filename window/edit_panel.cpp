@@ -28,7 +28,7 @@ void HideEditPanel() {
 
 bool IsInHiddenEditPanel(HWND control) {
     if (!control || IsEditPanelShown()) return false;
-    for (std::string_view group : {kPanelGroup, kContentGroup}) {
+    for (ControlId group : {kPanelGroup, kContentGroup}) {
         HWND box = ControlWindow(group);
         if (box && (control == box || IsChild(box, control))) return true;
     }

@@ -2,7 +2,8 @@
 
 #include <commctrl.h>
 
-#include "window/main_window.h"
+#include "window/event_bindings.h"
+#include "window/window_registry.h"
 #include "window/window_ops.h"
 
 namespace keyloom {

@@ -6,7 +6,8 @@
 #include "platform/carried_resource.h"
 #include "platform/resource_ids.h"
 #include "window/control_table.h"
-#include "window/main_window.h"
+#include "window/event_bindings.h"
+#include "window/window_registry.h"
 
 namespace keyloom {
 
@@ -65,7 +66,7 @@ LRESULT CALLBACK PictureProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             // The press itself is the event; no release on the picture needed.
             int index = ControlIndexOfId(GetDlgCtrlID(window));
             if (index >= 0 && index < static_cast<int>(kControlCount)) {
-                RaiseControlEvent(kControls[index].name, ControlEvent::LeftButtonDown);
+                RaiseControlEvent(kControls[index].id, ControlEvent::LeftButtonDown);
             }
             return 0;
         }

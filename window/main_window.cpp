@@ -12,6 +12,7 @@
 #include "window/hyperlink.h"
 #include "window/logo_picture.h"
 #include "window/memo/memo_box.h"
+#include "window/window_registry.h"
 #include "window/window_focus.h"
 #include "window/window_ops.h"
 
@@ -19,27 +20,16 @@ namespace keyloom {
 
 namespace {
 
-constexpr std::size_t kMaxControls = 32;
-
-HWND gMainWindow = nullptr;
-HWND gControlWindows[kMaxControls] = {};
-BindingTable gBindings = {nullptr, 0};
-
-void ForgetWindows() {
-    gMainWindow = nullptr;
-    for (HWND& control : gControlWindows) control = nullptr;
-}
-
 const ControlSpec* SpecOfWindow(HWND control) {
     int index = ControlIndexOfId(GetDlgCtrlID(control));
     if (index < 0 || index >= static_cast<int>(kControlCount)) return nullptr;
-    return gControlWindows[index] == control ? &kControls[index] : nullptr;
+    return ControlWindowAt(index) == control ? &kControls[index] : nullptr;
 }
 
 void OnCommand(WPARAM wParam, LPARAM lParam) {
     const ControlSpec* spec = SpecOfWindow(reinterpret_cast<HWND>(lParam));
     if (spec && spec->kind == ControlKind::Button && HIWORD(wParam) == BN_CLICKED) {
-        RaiseControlEvent(spec->name, ControlEvent::Clicked);
+        RaiseControlEvent(spec->id, ControlEvent::Clicked);
     }
 }
 
@@ -47,29 +37,29 @@ void OnTimer(WPARAM timerId) {
     int index = ControlIndexOfId(static_cast<int>(timerId));
     if (index < 0 || index >= static_cast<int>(kControlCount)) return;
     if (kControls[index].kind == ControlKind::Timer) {
-        RaiseControlEvent(kControls[index].name, ControlEvent::TimerTick);
+        RaiseControlEvent(kControls[index].id, ControlEvent::TimerTick);
     }
 }
 
 LRESULT OnCtlColorStatic(HDC dc, HWND control) {
     // Labels and group box captions: black on button face, the count red.
     const ControlSpec* spec = SpecOfWindow(control);
-    SetTextColor(dc, CaptionTextColour(spec ? spec->name : ""));
+    SetTextColor(dc, CaptionTextColour(spec ? spec->id : 0));
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
 void OnClose(HWND window) {
     // A bound handler decides (a save in progress finishes first).
-    if (!RaiseControlEvent("", ControlEvent::CloseRequested)) DestroyWindow(window);
+    if (!RaiseWindowEvent(ControlEvent::CloseRequested)) DestroyWindow(window);
 }
 
 void OnDestroy() {
-    ForgetWindows();
+    ForgetWindowHandles();
     ForgetFocusedControl();
     ForgetTimerIntervals();
     EndMainWindowLayout();
-    RaiseControlEvent("", ControlEvent::Destroyed);
+    RaiseWindowEvent(ControlEvent::Destroyed);
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -99,7 +89,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             OnClose(window);
             return 0;
         case kSaveDoneMessage:
-            RaiseControlEvent("", ControlEvent::SaveDone);
+            RaiseWindowEvent(ControlEvent::SaveDone);
             return 0;
         case WM_DESTROY:
             OnDestroy();
@@ -131,7 +121,7 @@ void PrepareMainWindowLayout() {
 }
 
 HWND CreateMainWindow(BindingTable bindings) {
-    gBindings = bindings;
+    UseBindings(bindings);
     // Centred on the full screen (not the work area) at the described size.
     int left = (GetSystemMetrics(SM_CXSCREEN) - kDescribedWidth) / 2;
     int top = (GetSystemMetrics(SM_CYSCREEN) - kDescribedHeight) / 2;
@@ -140,7 +130,7 @@ HWND CreateMainWindow(BindingTable bindings) {
                                   top, kDescribedWidth, kDescribedHeight, nullptr, nullptr,
                                   GetModuleHandleA(nullptr), nullptr);
     if (!window) return nullptr;
-    gMainWindow = window;
+    SetMainWindowHandle(window);
     BeginMainWindowLayout(window);
     if (MainWindowDpi() != kDefaultDpi) {
         // Centred again at the described size for the screen's DPI.
@@ -155,39 +145,19 @@ HWND CreateMainWindow(BindingTable bindings) {
         DestroyWindow(window);
         return nullptr;
     }
-    if (!CreateControls(window, gControlWindows)) {
+    if (!CreateControls(window, ControlWindowSlots())) {
         DestroyWindow(window);
         return nullptr;
     }
     return window;
 }
 
-COLORREF CaptionTextColour(std::string_view name) {
-    return name == "标签2" ? RGB(255, 0, 0) : RGB(0, 0, 0);
+COLORREF CaptionTextColour(int id) {
+    return id == kCountLabelId ? RGB(255, 0, 0) : RGB(0, 0, 0);
 }
 
 void RaiseMainWindowCreated() {
-    RaiseControlEvent("", ControlEvent::Created);
-}
-
-bool RaiseControlEvent(std::string_view name, ControlEvent event) {
-    for (std::size_t i = 0; i < gBindings.count; ++i) {
-        const EventBinding& binding = gBindings.entries[i];
-        if (binding.event == event && name == binding.source) {
-            binding.handler();
-            return true;
-        }
-    }
-    return false;
-}
-
-HWND ControlWindowAt(int index) {
-    if (index < 0 || index >= static_cast<int>(kControlCount)) return nullptr;
-    return gControlWindows[index];
-}
-
-HWND MainWindow() {
-    return gMainWindow;
+    RaiseWindowEvent(ControlEvent::Created);
 }
 
 }  // namespace keyloom

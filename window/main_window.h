@@ -7,6 +7,8 @@
 #include <string_view>
 
 #include "window/control_table.h"
+#include "window/event_bindings.h"
+#include "window/window_registry.h"
 
 namespace keyloom {
 
@@ -28,22 +30,11 @@ void PrepareMainWindowLayout();
 // and its controls' events go to the handlers that bindings names.
 HWND CreateMainWindow(BindingTable bindings);
 
-// The main window; null before it is created and after it is destroyed.
-HWND MainWindow();
-
 // Raises the created event: runs its bound handler.
 void RaiseMainWindowCreated();
 
-// Runs the handler bound to this event of the named control; false when
-// none is bound.
-bool RaiseControlEvent(std::string_view name, ControlEvent event);
-
-// The window of control index i of kControls; null for timers and before
-// creation.
-HWND ControlWindowAt(int index);
-
-// The text colour of a label or group box caption: the count 标签2 red,
-// every other black.
-COLORREF CaptionTextColour(std::string_view name);
+// The text colour of a label or group box caption by its control's id: the
+// count 标签2 red, every other black.
+COLORREF CaptionTextColour(int id);
 
 }  // namespace keyloom

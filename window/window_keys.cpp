@@ -5,7 +5,8 @@
 #include "window/control_names.h"
 #include "window/control_table.h"
 #include "window/edit_panel.h"
-#include "window/main_window.h"
+#include "window/event_bindings.h"
+#include "window/window_registry.h"
 #include "window/window_ops.h"
 
 namespace keyloom {
@@ -15,9 +16,9 @@ namespace {
 // Keys that do on the focused control what a button does, as a click on
 // it would: the same handler, with the focus left where it is.
 struct ButtonKey {
-    std::string_view control;
+    ControlId control;
     WPARAM key;
-    std::string_view button;
+    ControlId button;
 };
 constexpr ButtonKey kButtonKeys[] = {
     {kHotkeyList, VK_DELETE, kDeleteButton},  {kHotkeyList, VK_RETURN, kModifyButton},

@@ -4,8 +4,7 @@
 
 #include "platform/program_text.h"
 #include "window/control_table.h"
-#include "window/main_window.h"
-#include "window/window_keys.h"
+#include "window/window_registry.h"
 
 namespace keyloom {
 
@@ -14,14 +13,14 @@ namespace {
 constexpr std::size_t kMaxTimers = 32;
 int gTimerIntervals[kMaxTimers] = {};
 
-int TimerIndex(std::string_view name) {
-    int index = ControlIndex(name);
+int TimerIndex(ControlId id) {
+    int index = ControlIndexOfId(id);
     if (index < 0 || index >= static_cast<int>(kMaxTimers)) return -1;
     return kControls[index].kind == ControlKind::Timer ? index : -1;
 }
 
-bool HoldsEnvTextByName(std::string_view name) {
-    const int index = ControlIndex(name);
+bool HoldsEnvTextById(ControlId id) {
+    const int index = ControlIndexOfId(id);
     return index >= 0 && HoldsEnvText(kControls[index].kind);
 }
 
@@ -37,8 +36,8 @@ std::basic_string<Char> WindowText(HWND control, Length length, Get get) {
 
 }  // namespace
 
-HWND ControlWindow(std::string_view name) {
-    return ControlWindowAt(ControlIndex(name));
+HWND ControlWindow(ControlId id) {
+    return ControlWindowAt(ControlIndexOfId(id));
 }
 
 int MainWindowWidth() {
@@ -63,32 +62,32 @@ void SetMainWindowHeight(int height) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-std::string ControlText(std::string_view name) {
-    HWND control = ControlWindow(name);
+std::string ControlText(ControlId id) {
+    HWND control = ControlWindow(id);
     if (!control) return {};
-    if (HoldsEnvTextByName(name)) {
+    if (HoldsEnvTextById(id)) {
         return WindowText<char>(control, GetWindowTextLengthA, GetWindowTextA);
     }
     return ProgramTextFromWide(WindowText<wchar_t>(control, GetWindowTextLengthW, GetWindowTextW));
 }
 
-void SetControlText(std::string_view name, std::string_view text) {
-    HWND control = ControlWindow(name);
+void SetControlText(ControlId id, std::string_view text) {
+    HWND control = ControlWindow(id);
     if (!control) return;
-    if (HoldsEnvTextByName(name)) {
+    if (HoldsEnvTextById(id)) {
         SetWindowTextA(control, std::string(text).c_str());
     } else {
         SetWindowTextW(control, WideProgramText(text).c_str());
     }
 }
 
-void FocusControl(std::string_view name) {
-    HWND control = ControlWindow(name);
+void FocusControl(ControlId id) {
+    HWND control = ControlWindow(id);
     if (control) SetFocus(control);
 }
 
-int ControlLeft(std::string_view name) {
-    HWND control = ControlWindow(name);
+int ControlLeft(ControlId id) {
+    HWND control = ControlWindow(id);
     if (!control) return 0;
     RECT rect;
     GetWindowRect(control, &rect);
@@ -98,8 +97,8 @@ int ControlLeft(std::string_view name) {
     return rect.left;
 }
 
-void SetControlLeft(std::string_view name, int left) {
-    HWND control = ControlWindow(name);
+void SetControlLeft(ControlId id, int left) {
+    HWND control = ControlWindow(id);
     if (!control) return;
     RECT rect;
     GetWindowRect(control, &rect);
@@ -108,13 +107,13 @@ void SetControlLeft(std::string_view name, int left) {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-int TimerInterval(std::string_view timerName) {
-    int index = TimerIndex(timerName);
+int TimerInterval(ControlId timer) {
+    int index = TimerIndex(timer);
     return index < 0 ? 0 : gTimerIntervals[index];
 }
 
-void SetTimerInterval(std::string_view timerName, int milliseconds) {
-    int index = TimerIndex(timerName);
+void SetTimerInterval(ControlId timer, int milliseconds) {
+    int index = TimerIndex(timer);
     if (index < 0) return;
     if (milliseconds < 0) milliseconds = 0;
     if (milliseconds == gTimerIntervals[index]) return;
@@ -127,20 +126,6 @@ void SetTimerInterval(std::string_view timerName, int milliseconds) {
 
 void ForgetTimerIntervals() {
     for (int& interval : gTimerIntervals) interval = 0;
-}
-
-void ProcessPendingMessages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            // Leave it for the message loop.
-            PostQuitMessage(static_cast<int>(message.wParam));
-            return;
-        }
-        if (HandleWindowKey(message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
 }
 
 }  // namespace keyloom

@@ -1,5 +1,5 @@
-// Operations on the main window and its named controls, as the handlers use
-// them. Controls are addressed by their names (code page 936 bytes).
+// Operations on the main window and its controls, as the handlers use them.
+// Controls are addressed by their fixed ids (control_names.h).
 #pragma once
 
 #include <windows.h>
@@ -7,10 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "window/control_ids.h"
+
 namespace keyloom {
 
-// The window of a named control; null for timers and unknown names.
-HWND ControlWindow(std::string_view name);
+// The window of a control; null for timers and unknown ids.
+HWND ControlWindow(ControlId id);
 
 // The main window's outer size in pixels (ScaledToWindow gives the pixels of
 // a 96-DPI length). Setting one keeps the position, the other size and the
@@ -23,27 +25,23 @@ void SetMainWindowHeight(int height);
 // Edit box text or caption of a label, button or group box. An edit box
 // holds the env file's bytes as they are; a caption is one of the
 // program's texts, shown as wide text and read back as code page 936.
-std::string ControlText(std::string_view name);
-void SetControlText(std::string_view name, std::string_view text);
+std::string ControlText(ControlId id);
+void SetControlText(ControlId id, std::string_view text);
 
-void FocusControl(std::string_view name);
+void FocusControl(ControlId id);
 
 // Left edge in pixels relative to the parent's client area; top and size
 // unchanged.
-int ControlLeft(std::string_view name);
-void SetControlLeft(std::string_view name, int left);
+int ControlLeft(ControlId id);
+void SetControlLeft(ControlId id, int left);
 
 // Timer interval in milliseconds; 0 means stopped. A negative value counts
 // as 0; setting the current value changes nothing; otherwise a running
 // timer is stopped and, for a value above 0, started again.
-int TimerInterval(std::string_view timerName);
-void SetTimerInterval(std::string_view timerName, int milliseconds);
+int TimerInterval(ControlId timer);
+void SetTimerInterval(ControlId timer, int milliseconds);
 
 // The timers die with the window; their recorded intervals go with it.
 void ForgetTimerIntervals();
-
-// Dispatches every message already waiting in this thread's queue and
-// returns when it is empty (or a quit message is met); never waits.
-void ProcessPendingMessages();
 
 }  // namespace keyloom

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "handlers/editing_state.h"
 #include "window/control_names.h"
 #include "window/window_keys.h"
+#include "window/message_pump.h"
 #include "window/window_ops.h"
 
 namespace keyloom::bench {
@@ -140,7 +142,8 @@ ClickTiming TimeClick(HWND control) {
     MSG message;
     for (;;) {
         if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (gProbe.answered >= 0) break;
+            // Answered, and every save the click started done.
+            if (gProbe.answered >= 0 && Session().IsIdle()) break;
             MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
             continue;
         }

@@ -154,24 +154,31 @@ TEST_F(ConfirmTest, ModifyWithoutChangesStillMovesTheRowAndRewritesTheFile) {
     EXPECT_NE(EnvBytes(), originalEnv_);
 }
 
-TEST_F(ConfirmTest, ADuplicateKeyIsAddedAsAFurtherRow) {
+TEST_F(ConfirmTest, AKeyBoundAlreadyIsAskedAboutAndNoAddsNothing) {
     Start(FiveRows());
     ClickButton("按钮_添加");
-    Type("F2", "zoom in");
+    Type("F2", "zoom out");
     ClickButton("按钮_确认");
-    const Rows expected = Without(FiveRows(), {}, {{"F2", "zoom in"}});
-    EXPECT_EQ(ListRows(), expected);
-    EXPECT_EQ(EnvBytes(), ComposeEnvText(expected));
+    ASSERT_EQ(boxes_.Boxes().size(), 1u);
+    EXPECT_EQ(boxes_.Boxes()[0].text, "快捷键 F2 已定义为 \"zoom in\"，替换它吗？");
+    EXPECT_EQ(ListRows(), FiveRows());
+    EXPECT_EQ(EnvBytes(), originalEnv_);
+    EXPECT_EQ(Width(), 474);
 }
 
-TEST_F(ConfirmTest, AddAfterModifyAppendsTheOpenedTextsAndDeletesNothing) {
+TEST_F(ConfirmTest, AddAfterModifyKeepsTheOpenedTextsAndDeletesNothing) {
     Start(FiveRows());
     OpenForModify(1);
     ClickButton("按钮_添加");
     EXPECT_EQ(Text("编辑框2"), "F2");
     EXPECT_EQ(Text("编辑框3"), "zoom in");
+    // In add mode the opened row is another row binding F2: asked, and 否.
     ClickButton("按钮_确认");
-    const Rows expected = Without(FiveRows(), {}, {{"F2", "zoom in"}});
+    EXPECT_EQ(boxes_.Boxes().size(), 1u);
+    EXPECT_EQ(ListRows(), FiveRows());
+    TypeInto("编辑框2", "F6");
+    ClickButton("按钮_确认");
+    const Rows expected = Without(FiveRows(), {}, {{"F6", "zoom in"}});
     EXPECT_EQ(ListRows(), expected);
     EXPECT_EQ(EnvBytes(), ComposeEnvText(expected));
 }

@@ -49,12 +49,12 @@ protected:
         step([] { Click(kDeleteButton); });
         step([] { SetText(kKeyBox, "N1"); });
         step([] { SetText(kCommandBox, " new one "); });
-        step([] { Click("按钮_添加"); });
+        step([] { Click(kAddButton); });
         step([] { Click(kConfirmButton); });
         step([] { Select(5); });
         step([] { Click(kModifyButton); });
         step([] { Click(kConfirmButton); });
-        step([] { Click("按钮_env内容"); });
+        step([] { Click(kEnvContentButton); });
         if (closeBehind) PostMessageA(MainWindow(), WM_CLOSE, 0, 0);
         PumpMessages();
         Outcome outcome{closeBehind ? Rows{} : ListRows(), EnvBytes(), boxes_.Boxes()};
@@ -70,10 +70,8 @@ protected:
         item.state = LVIS_SELECTED | LVIS_FOCUSED;
         SendMessageA(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
     }
-    static void Click(std::string_view button) {
-        SendMessageA(ControlWindow(button), BM_CLICK, 0, 0);
-    }
-    static void SetText(std::string_view box, const char* text) {
+    static void Click(ControlId button) { SendMessageA(ControlWindow(button), BM_CLICK, 0, 0); }
+    static void SetText(ControlId box, const char* text) {
         SendMessageA(ControlWindow(box), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
     }
 };

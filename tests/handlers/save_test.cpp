@@ -6,6 +6,7 @@
 #include "tests/handlers/editing_fixture.h"
 #include "window/content_box.h"
 #include "window/main_window.h"
+#include "window/message_pump.h"
 #include "window/window_ops.h"
 
 namespace keyloom::test {

@@ -10,11 +10,13 @@
 #include "platform/globals.h"
 #include "platform/message_box.h"
 #include "platform/program_folder.h"
+#include "platform/question_box.h"
 #include "platform/skin_module.h"
 #include "window/control_names.h"
 #include "window/hotkey_list.h"
 #include "window/main_window.h"
 #include "window/text_box.h"
+#include "window/message_pump.h"
 #include "window/window_ops.h"
 
 namespace keyloom::test {
@@ -24,6 +26,14 @@ namespace {
 std::vector<RecordedBox> gRecordedBoxes;
 MessageBoxFunction gSavedMessageBox = nullptr;
 TextBoxFunction gSavedTextBox = nullptr;
+QuestionFunction gSavedQuestion = nullptr;
+
+// A question is recorded as a box of its own (style MB_YESNO) and answered
+// 否, so a test that meets one unawares sees it and never waits on it.
+bool RecordQuestion(HWND, const std::vector<TextPiece>& text, const char* title) {
+    gRecordedBoxes.push_back({JoinedText(text), title ? title : "", MB_YESNO, BoxText::Program});
+    return false;
+}
 
 int RecordMessageBox(const char* text, const char* title, unsigned style, BoxText textKind) {
     gRecordedBoxes.push_back({text ? text : "", title ? title : "", style, textKind});
@@ -97,11 +107,14 @@ MessageBoxRecorder::MessageBoxRecorder() {
     gMessageBoxFunction = RecordMessageBox;
     gSavedTextBox = gTextBoxFunction;
     gTextBoxFunction = RecordTextBox;
+    gSavedQuestion = gQuestionFunction;
+    gQuestionFunction = RecordQuestion;
 }
 
 MessageBoxRecorder::~MessageBoxRecorder() {
     gMessageBoxFunction = gSavedMessageBox;
     gTextBoxFunction = gSavedTextBox;
+    gQuestionFunction = gSavedQuestion;
 }
 
 const std::vector<RecordedBox>& MessageBoxRecorder::Boxes() const {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/message_box.h"
+#include "tests/harness/named_controls.h"
 
 namespace keyloom::test {
 
@@ -32,8 +33,9 @@ void CloseMainWindowForTest();
 void PumpMessages();
 void PumpMessagesFor(int milliseconds);
 
-// Replaces the message box seam and the text box seam while it lives:
-// every box is recorded and answered with IDOK at once.
+// Replaces the message box, text box and question seams while it lives:
+// every box is recorded and answered with IDOK at once; a yes/no question
+// is recorded (style MB_YESNO) and answered 否.
 struct RecordedBox {
     std::string text;
     std::string title;

@@ -7,6 +7,7 @@
 
 #include "tests/window/window_fixture.h"
 #include "window/control_table.h"
+#include "window/message_pump.h"
 #include "window/window_ops.h"
 
 namespace keyloom::test {
