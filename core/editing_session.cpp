@@ -201,9 +201,10 @@ SessionChange EditingSession::AnswerReplace(bool replace) {
     const PanelInput input = std::move(*asking_);
     asking_.reset();
     if (replace) return Confirm(input, true);
-    // Nothing changes; the user goes on in the key box.
+    // Nothing changes; the user goes on in the key box (in the list when a
+    // later click has hidden the panel meanwhile).
     SessionChange change;
-    change.focus = FocusTarget::KeyBox;
+    change.focus = panelShown_ ? FocusTarget::KeyBox : FocusTarget::HotkeyList;
     return change;
 }
 

@@ -58,7 +58,8 @@ void ShowSessionChange(SessionChange& change) {
     if (change.focus == FocusTarget::HotkeyList) FocusControl(kHotkeyList);
     ShowSessionBox(change.box);
     if (change.envContent) {
-        ShowMessageBox(change.envContent->c_str(), kEnvContentTitle, kPlainStyle, BoxText::EnvFile);
+        // Our own box: it gives the keyboard back itself.
+        ShowTextBox(std::move(*change.envContent), kEnvContentTitle);
     }
 }
 

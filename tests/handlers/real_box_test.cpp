@@ -113,21 +113,24 @@ TEST_F(RealBoxTest, NoSelectionBoxAppearsWithItsTextTitleAndErrorIcon) {
 }
 
 // Closed with Enter, a box leaves the keyboard where it was: the window
-// active, the control focused, so the next key acts at once.
+// active, the control focused, so the next key acts at once. (A click
+// gives the focus to the button clicked, and the box gives it back there.)
 TEST_F(RealBoxTest, AfterABoxTheWindowAndTheFocusedControlHaveTheKeyboardAgain) {
     SelectHotkeyRowForTest(-1);
-    SetFocus(ControlWindow("超级列表框1"));
-    ClickButton("按钮_删除");
+    HWND list = ControlWindow("超级列表框1");
+    SetFocus(list);
+    PressKey(list, VK_DELETE);
     ASSERT_EQ(gSeenBoxes.size(), 1u);
     EXPECT_EQ(GetActiveWindow(), MainWindow());
-    EXPECT_EQ(GetFocus(), ControlWindow("超级列表框1"));
+    EXPECT_EQ(GetFocus(), list);
     ClickButton("按钮_添加");
     TypeInto("编辑框2", "");
-    SetFocus(ControlWindow("编辑框3"));
-    ClickButton("按钮_确认");
+    HWND commandBox = ControlWindow("编辑框3");
+    SetFocus(commandBox);
+    PressKey(commandBox, VK_RETURN);
     ASSERT_EQ(gSeenBoxes.size(), 2u);
     EXPECT_EQ(GetActiveWindow(), MainWindow());
-    EXPECT_EQ(GetFocus(), ControlWindow("编辑框3"));
+    EXPECT_EQ(GetFocus(), commandBox);
 }
 
 TEST_F(RealBoxTest, InputErrorBoxAppearsWithItsTextTitleAndErrorIcon) {
