@@ -17,7 +17,7 @@ scripts/wine-prefix.sh
 presets="${KEYLOOM_BENCH_PRESETS:-win64 win32}"
 if ! keyloom_has_wine32 && [[ " $presets " == *" win32 "* ]]; then
     presets="$(echo $presets | tr ' ' '\n' | grep -vx win32 | tr '\n' ' ')"
-    echo "=== SKIPPED: win32 editing (Wine): this machine has no 32-bit Wine (wine32:i386 is not installed)"
+    echo "=== SKIPPED: win32 editing (Wine): this machine runs no 32-bit Wine (wine32:i386 missing, or a kernel without 32-bit support)"
 fi
 for preset in $presets; do
     [ -f "build/$preset/build.ninja" ] || cmake --preset "$preset" >/dev/null

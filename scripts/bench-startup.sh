@@ -43,7 +43,7 @@ archs=win64
 if keyloom_has_wine32; then
     archs="win64 win32"
 else
-    echo "=== SKIPPED: win32 start-up (Wine): this machine has no 32-bit Wine (wine32:i386 is not installed)"
+    echo "=== SKIPPED: win32 start-up (Wine): this machine runs no 32-bit Wine (wine32:i386 missing, or a kernel without 32-bit support)"
 fi
 for arch in $archs; do
     cmake --preset "$arch" >/dev/null
