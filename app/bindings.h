@@ -2,7 +2,7 @@
 // their handlers. The window gets it when it is made.
 #pragma once
 
-#include "window/control_table.h"
+#include "window/controls/control_table.h"
 
 namespace keyloom {
 

@@ -6,9 +6,9 @@
 #include "platform/globals.h"
 #include "platform/program_folder.h"
 #include "platform/skin_module.h"
-#include "window/control_lookup.h"
-#include "window/control_names.h"
-#include "window/dpi_layout.h"
+#include "window/pointer_pass.h"
+#include "window/controls/control_names.h"
+#include "window/controls/dpi_layout.h"
 #include "window/edit_panel.h"
 #include "window/window_ops.h"
 

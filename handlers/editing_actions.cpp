@@ -8,7 +8,7 @@
 #include "handlers/session_view.h"
 #include "platform/question_box.h"
 #include "window/box_focus.h"
-#include "window/control_names.h"
+#include "window/controls/control_names.h"
 #include "window/hotkey_list.h"
 #include "window/main_window.h"
 #include "window/window_ops.h"

@@ -4,8 +4,8 @@
 // left; at each end the one hands over to the other.
 #include "handlers/slide_link.h"
 
-#include "window/control_names.h"
-#include "window/dpi_layout.h"
+#include "window/controls/control_names.h"
+#include "window/controls/dpi_layout.h"
 #include "window/window_ops.h"
 
 namespace keyloom {

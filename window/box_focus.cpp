@@ -1,6 +1,6 @@
 #include "window/box_focus.h"
 
-#include "window/control_names.h"
+#include "window/controls/control_names.h"
 #include "window/edit_panel.h"
 #include "window/main_window.h"
 #include "window/window_ops.h"

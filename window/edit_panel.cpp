@@ -3,8 +3,8 @@
 #include <string_view>
 
 #include "platform/dpi.h"
-#include "window/control_names.h"
-#include "window/dpi_layout.h"
+#include "window/controls/control_names.h"
+#include "window/controls/dpi_layout.h"
 #include "window/window_ops.h"
 
 namespace keyloom {

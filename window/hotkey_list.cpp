@@ -6,7 +6,7 @@
 
 #include "core/text_rules.h"
 #include "platform/program_text.h"
-#include "window/control_names.h"
+#include "window/controls/control_names.h"
 #include "window/window_ops.h"
 
 namespace keyloom {

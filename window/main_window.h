@@ -6,9 +6,9 @@
 
 #include <string_view>
 
-#include "window/control_table.h"
-#include "window/event_bindings.h"
-#include "window/window_registry.h"
+#include "window/controls/control_table.h"
+#include "window/controls/event_bindings.h"
+#include "window/controls/window_registry.h"
 
 namespace keyloom {
 

@@ -8,7 +8,7 @@
 
 #include "platform/dpi.h"
 #include "platform/program_text.h"
-#include "window/fonts.h"
+#include "window/controls/fonts.h"
 #include "window/memo/memo_box.h"
 
 namespace keyloom {

@@ -2,11 +2,11 @@
 
 #include <string_view>
 
-#include "window/control_names.h"
-#include "window/control_table.h"
+#include "window/controls/control_names.h"
+#include "window/controls/control_table.h"
 #include "window/edit_panel.h"
-#include "window/event_bindings.h"
-#include "window/window_registry.h"
+#include "window/controls/event_bindings.h"
+#include "window/controls/window_registry.h"
 #include "window/window_ops.h"
 
 namespace keyloom {

@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "platform/program_text.h"
-#include "window/control_table.h"
-#include "window/window_registry.h"
+#include "window/controls/control_table.h"
+#include "window/controls/window_registry.h"
 
 namespace keyloom {
 

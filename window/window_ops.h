@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "window/control_ids.h"
+#include "window/controls/control_ids.h"
 
 namespace keyloom {
 

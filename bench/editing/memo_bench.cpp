@@ -14,7 +14,7 @@
 #include "bench/editing/bench_run.h"
 #include "tests/harness/harness.h"
 #include "platform/message_box.h"
-#include "window/control_names.h"
+#include "window/controls/control_names.h"
 #include "window/memo/memo_box.h"
 #include "window/text_box.h"
 #include "window/window_ops.h"

@@ -9,8 +9,8 @@
 #include "bench/editing/bench_parts.h"
 #include "bench/editing/bench_run.h"
 #include "tests/harness/harness.h"
-#include "window/control_names.h"
-#include "window/fonts.h"
+#include "window/controls/control_names.h"
+#include "window/controls/fonts.h"
 #include "window/hotkey_list.h"
 #include "window/window_ops.h"
 

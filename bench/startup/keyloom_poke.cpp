@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "window/control_ids.h"
+#include "window/controls/control_ids.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "handlers/editing_actions.h"
 #include "handlers/slide_link.h"
 #include "tests/window/window_fixture.h"
-#include "window/control_table.h"
+#include "window/controls/control_table.h"
 #include "window/window_ops.h"
 
 namespace keyloom::test {

@@ -10,7 +10,7 @@
 #include "core/editing_row.h"
 #include "handlers/editing_state.h"
 #include "tests/handlers/editing_fixture.h"
-#include "window/control_names.h"
+#include "window/controls/control_names.h"
 #include "window/hotkey_list.h"
 #include "window/main_window.h"
 #include "window/window_ops.h"

@@ -7,7 +7,7 @@
 #include "tests/harness/harness.h"
 #include "tests/platform/shell_recorder.h"
 #include "tests/window/link_window.h"
-#include "window/hyperlink.h"
+#include "window/controls/hyperlink.h"
 #include "window/window_ops.h"
 
 namespace keyloom::test {

@@ -5,7 +5,7 @@
 
 #include "tests/handlers/link_window_fixture.h"
 #include "tests/harness/harness.h"
-#include "window/control_table.h"
+#include "window/controls/control_table.h"
 #include "window/window_ops.h"
 
 namespace keyloom::test {

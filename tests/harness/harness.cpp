@@ -12,7 +12,7 @@
 #include "platform/program_folder.h"
 #include "platform/question_box.h"
 #include "platform/skin_module.h"
-#include "window/control_names.h"
+#include "window/controls/control_names.h"
 #include "window/hotkey_list.h"
 #include "window/main_window.h"
 #include "window/text_box.h"

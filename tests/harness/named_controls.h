@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "window/control_table.h"
+#include "window/controls/control_table.h"
 
 namespace keyloom {
 

@@ -6,7 +6,7 @@
 
 #include "platform/fatal_error.h"
 #include "tests/process/process_helpers.h"
-#include "window/control_table.h"
+#include "window/controls/control_table.h"
 
 namespace keyloom::test {
 namespace {

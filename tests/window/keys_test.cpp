@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "tests/window/window_fixture.h"
-#include "window/control_table.h"
+#include "window/controls/control_table.h"
 #include "window/message_pump.h"
 #include "window/window_ops.h"
 

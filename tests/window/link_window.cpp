@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "window/hyperlink.h"
+#include "window/controls/hyperlink.h"
 
 namespace keyloom::test {
 

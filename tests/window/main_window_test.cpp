@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/window/window_fixture.h"
-#include "window/app_cursor.h"
+#include "window/controls/app_cursor.h"
 #include "window/main_window.h"
 #include "window/window_ops.h"
 

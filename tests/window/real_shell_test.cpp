@@ -16,7 +16,7 @@
 #include "platform/classes_root.h"
 #include "platform/web_open.h"
 #include "tests/window/link_window.h"
-#include "window/hyperlink.h"
+#include "window/controls/hyperlink.h"
 
 namespace keyloom {
 namespace {

@@ -6,8 +6,8 @@
 
 #include <windows.h>
 
-#include "window/control_table.h"
-#include "window/fonts.h"
+#include "window/controls/control_table.h"
+#include "window/controls/fonts.h"
 
 namespace keyloom {
 

@@ -1,16 +1,11 @@
-#include "window/control_lookup.h"
+#include "window/controls/control_lookup.h"
 
 #include <commctrl.h>
 
-#include "platform/fatal_error.h"
-#include "window/app_cursor.h"
-#include "window/control_cursor.h"
-#include "window/hyperlink.h"
-#include "window/logo_picture.h"
-#include "window/main_window.h"
+#include "window/controls/hyperlink.h"
+#include "window/controls/logo_picture.h"
+#include "window/controls/window_registry.h"
 #include "window/memo/memo_box.h"
-#include "window/message_pump.h"
-#include "window/window_ops.h"
 
 namespace keyloom {
 
@@ -36,17 +31,6 @@ bool KindOfNamePrefix(std::string_view prefix, ControlKind* kind) {
         }
     }
     return false;
-}
-
-void SetCursorByNamePrefix(std::string_view prefix) {
-    std::vector<HWND> controls = FindControlsByNamePrefix(MainWindow(), prefix);
-    ControlKind kind;
-    if (!KindOfNamePrefix(prefix, &kind)) return;
-    for (HWND control : controls) {
-        if (ControlKindOfWindow(control) != kind) FatalError("数据或数组类型不匹配", 5);
-        SetControlCursor(control, AppCursor());
-        ProcessPendingMessages();
-    }
 }
 
 std::vector<HWND> FindControlsByNamePrefix(HWND window, std::string_view prefix) {

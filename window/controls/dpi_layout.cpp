@@ -1,12 +1,12 @@
-#include "window/dpi_layout.h"
+#include "window/controls/dpi_layout.h"
 
 #include <commctrl.h>
 
 #include "platform/dpi.h"
-#include "window/app_cursor.h"
-#include "window/control_cursor.h"
-#include "window/event_bindings.h"
-#include "window/window_registry.h"
+#include "window/controls/app_cursor.h"
+#include "window/controls/control_cursor.h"
+#include "window/controls/event_bindings.h"
+#include "window/controls/window_registry.h"
 
 namespace keyloom {
 

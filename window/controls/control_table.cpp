@@ -1,10 +1,10 @@
-#include "window/control_table.h"
+#include "window/controls/control_table.h"
 
 #include <array>
 
 #include <commctrl.h>
 
-#include "window/hyperlink.h"
+#include "window/controls/hyperlink.h"
 
 namespace keyloom {
 

@@ -1,5 +1,5 @@
 // Finding the main window's controls by the kind word their names begin
-// with, and the pointer pass that the created handler makes with it.
+// with, and the kind each word stands for.
 #pragma once
 
 #include <windows.h>
@@ -7,13 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "window/control_table.h"
+#include "window/controls/control_table.h"
 
 namespace keyloom {
-
-// Gives AppCursor to every control of the main window whose name begins
-// with prefix; a match of the wrong kind ends the program.
-void SetCursorByNamePrefix(std::string_view prefix);
 
 // The existing child controls of window whose names begin with prefix
 // (byte-wise; an empty prefix matches all), in table order.

@@ -4,7 +4,7 @@
 #include "platform/carried_resource.h"
 #include "platform/resource_ids.h"
 #include "tests/window/window_fixture.h"
-#include "window/logo_picture.h"
+#include "window/controls/logo_picture.h"
 #include "window/window_ops.h"
 
 namespace keyloom::test {

@@ -9,9 +9,9 @@
 #include <set>
 
 #include "tests/window/window_fixture.h"
-#include "window/control_lookup.h"
-#include "window/control_table.h"
-#include "window/hyperlink.h"
+#include "window/controls/control_lookup.h"
+#include "window/controls/control_table.h"
+#include "window/controls/hyperlink.h"
 #include "window/main_window.h"
 #include "window/window_ops.h"
 

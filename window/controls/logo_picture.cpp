@@ -1,13 +1,13 @@
-#include "window/logo_picture.h"
+#include "window/controls/logo_picture.h"
 
 #include <ole2.h>
 #include <olectl.h>
 
 #include "platform/carried_resource.h"
 #include "platform/resource_ids.h"
-#include "window/control_table.h"
-#include "window/event_bindings.h"
-#include "window/window_registry.h"
+#include "window/controls/control_table.h"
+#include "window/controls/event_bindings.h"
+#include "window/controls/window_registry.h"
 
 namespace keyloom {
 

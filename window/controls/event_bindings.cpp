@@ -1,6 +1,6 @@
-#include "window/event_bindings.h"
+#include "window/controls/event_bindings.h"
 
-#include "window/window_registry.h"
+#include "window/controls/window_registry.h"
 
 namespace keyloom {
 

@@ -1,4 +1,4 @@
-#include "window/hyperlink.h"
+#include "window/controls/hyperlink.h"
 
 #include <string>
 

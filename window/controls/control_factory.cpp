@@ -1,18 +1,18 @@
-#include "window/control_factory.h"
+#include "window/controls/control_factory.h"
 
 #include <commctrl.h>
 
 #include <string>
 
 #include "platform/program_text.h"
-#include "window/app_cursor.h"
-#include "window/control_cursor.h"
-#include "window/control_table.h"
-#include "window/dpi_layout.h"
-#include "window/fonts.h"
-#include "window/group_box.h"
-#include "window/hyperlink.h"
-#include "window/logo_picture.h"
+#include "window/controls/app_cursor.h"
+#include "window/controls/control_cursor.h"
+#include "window/controls/control_table.h"
+#include "window/controls/dpi_layout.h"
+#include "window/controls/fonts.h"
+#include "window/controls/group_box.h"
+#include "window/controls/hyperlink.h"
+#include "window/controls/logo_picture.h"
 #include "window/memo/memo_box.h"
 
 namespace keyloom {

@@ -2,8 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "tests/window/window_fixture.h"
-#include "window/control_lookup.h"
-#include "window/control_table.h"
+#include "window/controls/control_lookup.h"
+#include "window/controls/control_table.h"
+#include "window/pointer_pass.h"
 #include "window/window_ops.h"
 
 namespace keyloom::test {

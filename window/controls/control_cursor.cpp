@@ -1,4 +1,4 @@
-#include "window/control_cursor.h"
+#include "window/controls/control_cursor.h"
 
 #include <unordered_map>
 

@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "window/control_ids.h"
+#include "window/controls/control_ids.h"
 
 namespace keyloom {
 

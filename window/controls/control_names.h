@@ -3,7 +3,7 @@
 // table and the binding table, which describe the window by name.
 #pragma once
 
-#include "window/control_ids.h"
+#include "window/controls/control_ids.h"
 
 namespace keyloom {
 

@@ -1,4 +1,4 @@
-#include "window/window_registry.h"
+#include "window/controls/window_registry.h"
 
 namespace keyloom {
 

@@ -6,7 +6,7 @@
 
 #include "tests/platform/shell_recorder.h"
 #include "tests/window/link_window.h"
-#include "window/hyperlink.h"
+#include "window/controls/hyperlink.h"
 
 namespace keyloom {
 namespace {

@@ -3,7 +3,7 @@
 // window is made, so raising an event searches nothing.
 #pragma once
 
-#include "window/control_table.h"
+#include "window/controls/control_table.h"
 
 namespace keyloom {
 

@@ -1,4 +1,4 @@
-#include "window/fonts.h"
+#include "window/controls/fonts.h"
 
 #include "platform/dpi.h"
 

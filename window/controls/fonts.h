@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "window/control_table.h"
+#include "window/controls/control_table.h"
 
 namespace keyloom {
 

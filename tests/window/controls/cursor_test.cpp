@@ -5,9 +5,9 @@
 #include "platform/carried_resource.h"
 #include "platform/resource_ids.h"
 #include "tests/window/window_fixture.h"
-#include "window/app_cursor.h"
-#include "window/control_cursor.h"
-#include "window/logo_picture.h"
+#include "window/controls/app_cursor.h"
+#include "window/controls/control_cursor.h"
+#include "window/controls/logo_picture.h"
 #include "window/window_ops.h"
 
 namespace keyloom::test {

@@ -12,12 +12,12 @@
 #include <vector>
 
 #include "tests/window/window_fixture.h"
-#include "window/app_cursor.h"
-#include "window/control_cursor.h"
-#include "window/control_ids.h"
-#include "window/control_table.h"
-#include "window/dpi_layout.h"
-#include "window/fonts.h"
+#include "window/controls/app_cursor.h"
+#include "window/controls/control_cursor.h"
+#include "window/controls/control_ids.h"
+#include "window/controls/control_table.h"
+#include "window/controls/dpi_layout.h"
+#include "window/controls/fonts.h"
 #include "window/window_ops.h"
 
 namespace keyloom::test {

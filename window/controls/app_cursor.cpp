@@ -1,4 +1,4 @@
-#include "window/app_cursor.h"
+#include "window/controls/app_cursor.h"
 
 #include <cstdint>
 #include <vector>
@@ -6,7 +6,7 @@
 #include "platform/carried_resource.h"
 #include "platform/dpi.h"
 #include "platform/resource_ids.h"
-#include "window/window_registry.h"
+#include "window/controls/window_registry.h"
 
 namespace keyloom {
 

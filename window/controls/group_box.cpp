@@ -1,10 +1,10 @@
-#include "window/group_box.h"
+#include "window/controls/group_box.h"
 
 #include <commctrl.h>
 
-#include "window/event_bindings.h"
-#include "window/window_registry.h"
-#include "window/window_ops.h"
+#include "window/controls/event_bindings.h"
+#include "window/controls/window_registry.h"
+#include "window/controls/window_registry.h"
 
 namespace keyloom {
 
