@@ -1,8 +1,9 @@
 #include "core/bound_twice.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <tuple>
-#include <unordered_map>
 
 namespace keyloom {
 
@@ -17,32 +18,53 @@ FilePlace PlaceOf(const RowOrigin& origin, std::size_t row, std::size_t insertAt
     return {origin.line, 1, 0};
 }
 
-// The verb as one byte before the key: one map for both verbs.
-std::string BindingOf(HotkeyVerb verb, std::string_view key) {
-    std::string binding(1, static_cast<char>(verb));
-    binding.append(key);
-    return binding;
+// FNV-1a over the verb and the key's bytes.
+std::uint64_t BindingHash(HotkeyVerb verb, std::string_view key) {
+    std::uint64_t hash = 14695981039346656037ull;
+    hash = (hash ^ static_cast<unsigned char>(verb)) * 1099511628211ull;
+    for (char byte : key) hash = (hash ^ static_cast<unsigned char>(byte)) * 1099511628211ull;
+    return hash;
 }
 
 }  // namespace
 
+// One open-addressing table of row numbers, one slot per binding, holding
+// the live row of each: a start-up and every save work it out again, so it
+// must cost little at hundreds of thousands of rows (no node, no string
+// made per row).
 std::vector<int> CoveringRows(const std::vector<HotkeyEntry>& rows,
                               const std::vector<RowOrigin>& origins, std::size_t insertAt) {
+    const std::size_t count = std::min(rows.size(), origins.size());
     std::vector<int> covering(rows.size(), -1);
-    std::unordered_map<std::string, int> live;
-    live.reserve(rows.size());
-    for (std::size_t i = 0; i < rows.size() && i < origins.size(); ++i) {
-        auto [at, added] =
-            live.try_emplace(BindingOf(origins[i].verb, rows[i].key), static_cast<int>(i));
-        if (added) continue;
-        const std::size_t other = static_cast<std::size_t>(at->second);
+    std::size_t capacity = 16;
+    while (capacity < 2 * count) capacity *= 2;
+    const std::size_t mask = capacity - 1;
+    std::vector<int> live(capacity, -1);
+    std::vector<std::uint32_t> slotOf(count);
+    bool anyTwice = false;
+    for (std::size_t i = 0; i < count; ++i) {
+        const HotkeyVerb verb = origins[i].verb;
+        const std::string& key = rows[i].key;
+        std::size_t slot = BindingHash(verb, key) & mask;
+        while (live[slot] != -1) {
+            const std::size_t other = static_cast<std::size_t>(live[slot]);
+            if (origins[other].verb == verb && rows[other].key == key) break;
+            slot = (slot + 1) & mask;
+        }
+        slotOf[i] = static_cast<std::uint32_t>(slot);
+        if (live[slot] == -1) {
+            live[slot] = static_cast<int>(i);
+            continue;
+        }
+        anyTwice = true;
+        const std::size_t other = static_cast<std::size_t>(live[slot]);
         if (PlaceOf(origins[other], other, insertAt) < PlaceOf(origins[i], i, insertAt)) {
-            at->second = static_cast<int>(i);
+            live[slot] = static_cast<int>(i);
         }
     }
-    if (live.size() == rows.size()) return covering;
-    for (std::size_t i = 0; i < rows.size() && i < origins.size(); ++i) {
-        const int winner = live[BindingOf(origins[i].verb, rows[i].key)];
+    if (!anyTwice) return covering;
+    for (std::size_t i = 0; i < count; ++i) {
+        const int winner = live[slotOf[i]];
         if (winner != static_cast<int>(i)) covering[i] = winner;
     }
     return covering;

@@ -26,12 +26,14 @@ median() { sort -n | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
 
 # An env of the kind users keep: comments, settings, funckey and alias lines,
-# Allegro's preferences section.
-make_env() {  # make_env ROWS FILE [COMMAND]
-    awk -v rows="$1" -v command="${3:-zoom fit; pick 1.0 2.0}" 'BEGIN {
+# Allegro's preferences section. With TWICE set, every fifth hotkey binds
+# the key of the one before it again (20% of them bound twice).
+make_env() {  # make_env ROWS FILE [COMMAND [TWICE]]
+    awk -v rows="$1" -v command="${3:-zoom fit; pick 1.0 2.0}" -v twice="${4:-}" 'BEGIN {
         printf "# Allegro user env\r\nsource $TELENV\r\nset autosave_time = 15\r\n\r\n"
         for (i = 1; i <= rows; i++) {
-            if (i % 10 == 0) printf "funckey k%d zoom in %d\r\n", i, i
+            if (twice != "" && i % 5 == 0) printf "alias K%d %s %d\r\n", i - 1, command, i
+            else if (i % 10 == 0) printf "funckey k%d zoom in %d\r\n", i, i
             else printf "alias K%d %s %d\r\n", i, command, i
         }
         printf "\r\n### User Preferences section\r\n### This section is computer generated.\r\n"
@@ -55,8 +57,11 @@ for arch in $archs; do
     cd "$work"
     wine startup_timer.exe list 0 floor_window.exe >/dev/null 2>&1 || true  # warm Wine up
     echo "$arch: keyloom.exe $(stat -c %s keyloom.exe) bytes"
-    for rows in 10000 100000; do
-        make_env "$rows" env
+    for case in 10000 100000 100000-twice; do
+        rows="${case%-twice}"
+        twice=""
+        [ "$case" != "$rows" ] && twice=yes
+        make_env "$rows" env "" "$twice"
         kinds="floor keyloom"
         [ "$rows" -eq 10000 ] && kinds="floor keyloom notepad"
         for what in $kinds; do : >"times-$what"; : >"memory-$what"; done
@@ -75,12 +80,12 @@ for arch in $archs; do
             done
         done
         for what in $kinds; do
-            printf '  %6d rows  %-8s median %8s ms   peak working set %8s KiB\n' "$rows" "$what" \
+            printf '  %13s rows  %-8s median %8s ms   peak working set %8s KiB\n' "$case" "$what" \
                 "$(median <"times-$what")" "$(median <"memory-$what")"
         done
         floor="$(median <times-floor)"
         keyloom="$(median <times-keyloom)"
-        printf '  %6d rows  keyloom / floor = %sx, memory %sx' "$rows" "$(ratio "$keyloom" "$floor")" \
+        printf '  %13s rows  keyloom / floor = %sx, memory %sx' "$case" "$(ratio "$keyloom" "$floor")" \
             "$(ratio "$(median <memory-keyloom)" "$(median <memory-floor)")"
         if [ "$rows" -eq 10000 ]; then
             printf ', keyloom / notepad = %sx' "$(ratio "$keyloom" "$(median <times-notepad)")"

@@ -23,6 +23,7 @@ constexpr int kKeyBoxId = 1006;
 constexpr int kCommandBoxId = 1005;
 constexpr int kConfirmButtonId = 1009;
 constexpr int kPanelGroupId = 1012;
+constexpr int kCountLabelId = 1017;
 
 struct Search {
     DWORD processId;
@@ -60,8 +61,10 @@ bool Ready(bool list, long expected, HWND window) {
 
 // One hotkey added as a user would with the panel open: the panel shown,
 // key and command typed, 按钮_确认 clicked; done when the save has written
-// the file and the program waits for input again.
-void AddOneHotkey(HWND window, HANDLE process) {
+// the file and the program waits for input again. The save runs beside the
+// window, so an idle window alone does not say it is done: the count label
+// shows the new count only once the file is written.
+void AddOneHotkey(HWND window, HANDLE process, long rowsBefore) {
     RECT rect;
     GetWindowRect(window, &rect);
     SetWindowPos(window, nullptr, 0, 0, 474, rect.bottom - rect.top,
@@ -74,7 +77,13 @@ void AddOneHotkey(HWND window, HANDLE process) {
     LARGE_INTEGER begin;
     QueryPerformanceCounter(&begin);
     SendMessageA(GetDlgItem(panel, kConfirmButtonId), BM_CLICK, 0, 0);
-    WaitForInputIdle(process, 30000);
+    for (;;) {
+        WaitForInputIdle(process, 30000);
+        char count[32] = "";
+        GetWindowTextA(GetDlgItem(window, kCountLabelId), count, sizeof count);
+        if (std::atol(count) == rowsBefore + 1 || Since(begin) > 60000) break;
+        Sleep(1);
+    }
     std::printf("%.1f ", Since(begin));
 }
 
@@ -104,7 +113,7 @@ int main(int argc, char** argv) {
         Sleep(1);
     }
     std::printf("%.1f ", Since(begin));
-    if (keyloom) AddOneHotkey(search.found, process.hProcess);
+    if (keyloom) AddOneHotkey(search.found, process.hProcess, expected);
     PROCESS_MEMORY_COUNTERS memory = {};
     memory.cb = sizeof memory;
     GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory);
