@@ -70,6 +70,19 @@ std::vector<int> CoveringRows(const std::vector<HotkeyEntry>& rows,
     return covering;
 }
 
+bool IsUnpairedRow(const std::vector<int>& covering, int row) {
+    if (row < 0 || static_cast<std::size_t>(row) >= covering.size()) return false;
+    if (covering[static_cast<std::size_t>(row)] != -1) return false;
+    return std::find(covering.begin(), covering.end(), row) == covering.end();
+}
+
+void RemoveUnpairedRow(std::vector<int>* covering, int row) {
+    covering->erase(covering->begin() + row);
+    for (int& covered : *covering) {
+        if (covered > row) --covered;
+    }
+}
+
 std::vector<int> RowsBinding(const std::vector<HotkeyEntry>& rows,
                              const std::vector<RowOrigin>& origins, HotkeyVerb verb,
                              std::string_view key, int exceptRow) {

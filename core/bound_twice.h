@@ -21,6 +21,14 @@ namespace keyloom {
 std::vector<int> CoveringRows(const std::vector<HotkeyEntry>& rows,
                               const std::vector<RowOrigin>& origins, std::size_t insertAt);
 
+// True when row binds a key that no other row binds, so that taking it
+// away changes no other row's mark.
+bool IsUnpairedRow(const std::vector<int>& covering, int row);
+
+// The marks of CoveringRows with such a row taken away: the numbers of the
+// rows after it move up by one.
+void RemoveUnpairedRow(std::vector<int>* covering, int row);
+
 // The rows other than exceptRow that bind key with verb, in list order.
 std::vector<int> RowsBinding(const std::vector<HotkeyEntry>& rows,
                              const std::vector<RowOrigin>& origins, HotkeyVerb verb,

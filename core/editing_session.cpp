@@ -122,12 +122,19 @@ SessionChange EditingSession::Delete(int selected) {
         change.box = SessionBox::NoSelection;
         return change;
     }
+    // A row that shares its key with no other leaves every mark standing:
+    // no pass over all the rows for it.
+    const bool marksStand = IsUnpairedRow(covering_, selected);
     std::vector<HotkeyEntry>& rows = MutableRows();
     rows.erase(rows.begin() + selected);
     origins_.erase(origins_.begin() + selected);
     opened_.RowDeleted(selected);
     change.list.push_back({ListChange::Deleted, selected});
-    MarkBoundTwice(&change);
+    if (marksStand) {
+        RemoveUnpairedRow(&covering_, selected);
+    } else {
+        MarkBoundTwice(&change);
+    }
     change.save = true;
     return change;
 }
@@ -164,6 +171,9 @@ SessionChange EditingSession::Confirm(const PanelInput& input, bool replaceAgree
         asking_ = input;
         return change;
     }
+    // A key no other row binds, replacing a row that shared its key with no
+    // other (or none), leaves every mark standing.
+    bool marksStand = others.empty();
     std::vector<HotkeyEntry>& rows = MutableRows();
     // From the bottom up, so each index is still the row's own.
     for (auto other = others.rbegin(); other != others.rend(); ++other) {
@@ -174,6 +184,8 @@ SessionChange EditingSession::Confirm(const PanelInput& input, bool replaceAgree
     }
     opened = modify_ ? opened_.Row() : OpenedRow::kNone;
     if (opened != OpenedRow::kNone && opened < RowCount()) {
+        marksStand = marksStand && IsUnpairedRow(covering_, opened);
+        if (marksStand) RemoveUnpairedRow(&covering_, opened);
         rows.erase(rows.begin() + opened);
         origins_.erase(origins_.begin() + opened);
         opened_.RowDeleted(opened);
@@ -186,7 +198,11 @@ SessionChange EditingSession::Confirm(const PanelInput& input, bool replaceAgree
     change.list.push_back({ListChange::CellSet, target});
     // The edited hotkey now stands in the appended row.
     if (modify_) opened_.Record(target);
-    MarkBoundTwice(&change);
+    if (marksStand) {
+        covering_.push_back(-1);
+    } else {
+        MarkBoundTwice(&change);
+    }
     // The panel closes whatever the save's outcome; the focus leaves it, so
     // a key press on the hidden confirm button cannot add the hotkey again.
     panelShown_ = false;
@@ -241,8 +257,8 @@ SessionChange EditingSession::FinishSave(std::unique_ptr<SaveJob> job) {
     if (panelShown_) change.contentBox = std::move(outcome.text);
     if (outcome.written) {
         change.countCaption = CountCaption(rows_->size());
-        // The rows' lines are where the save wrote them now.
-        MarkBoundTwice(&change);
+        // The marks stand: the save wrote the rows without a line where the
+        // marks already placed them, before the insertion point in list order.
     } else if (outcome.refusal == EnvSession::Outcome::Refusal::SeveralNames) {
         change.box = SessionBox::SaveRefusedForNames;
     } else {

@@ -3,6 +3,7 @@
 #include "core/env_file.h"
 
 #include <cstdlib>
+#include <cstdint>
 #include <cstring>
 #include <string>
 
@@ -15,6 +16,9 @@ namespace {
 // Whether an allocation of size bytes can be served now. The program's
 // operator new ends it when memory runs out, so a read whose size the file
 // decides asks malloc first.
+// The largest file whose room a read reserves before reading it.
+constexpr std::uint64_t kReserveAtMost = std::uint64_t{64} << 20;
+
 bool CanAllocate(std::size_t size) {
     // Called through a volatile pointer: a compiler may otherwise drop a
     // malloc whose block is only freed, and take it as served.
@@ -67,6 +71,13 @@ bool ReplaceFileContents(const std::string& target, std::string_view bytes,
 TextRead ReadEnvText(const std::string& path, std::string* text) {
     text->clear();
     if (path.empty()) return TextRead::kFailed;
+    // Room for the whole file at once, so a large env is not copied as the
+    // text grows; a file too large for that (a sparse one, say, whose text
+    // may end at its first byte) grows as it is read instead.
+    const std::uint64_t size = fileos::FileSizeHint(path);
+    if (size > 0 && size <= kReserveAtMost && CanAllocate(static_cast<std::size_t>(size) + 1)) {
+        text->reserve(static_cast<std::size_t>(size));
+    }
     bool cut = false;
     bool held = true;
     const fileos::ReadResult read = fileos::ReadFileChunks(path, [&](std::string_view piece) {

@@ -3,6 +3,7 @@
 // Paths are byte strings in the ANSI code page, passed on unchanged.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,11 @@ enum class ReadResult { kRead, kMissing, kFailed };
 // replacing it.
 ReadResult ReadFileChunks(const std::string& path,
                           const std::function<bool(std::string_view)>& take);
+
+// The size of the file at path as its folder tells it, for reserving room
+// ahead of a read; 0 when it cannot be told. The read itself decides what
+// the text is.
+std::uint64_t FileSizeHint(const std::string& path);
 
 // The file that path finally names: symbolic links (and on Windows
 // junctions) followed to the end. path itself when it names no link, or

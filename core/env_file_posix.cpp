@@ -64,6 +64,12 @@ unsigned long NameCount(const std::string& path) {
     return static_cast<unsigned long>(status.st_nlink);
 }
 
+std::uint64_t FileSizeHint(const std::string& path) {
+    struct stat status;
+    if (stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return 0;
+    return static_cast<std::uint64_t>(status.st_size);
+}
+
 bool IsReadOnlyFile(const std::string& path) {
     struct stat status;
     if (stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return false;

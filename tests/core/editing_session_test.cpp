@@ -3,6 +3,7 @@
 // on a thread of its own (this test also runs under ThreadSanitizer).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <condition_variable>
 #include <mutex>
 #include <string>
@@ -287,6 +288,56 @@ TEST_F(EditingSessionTest, OnlyTheSameVerbAndTheSameBytesAsk) {
     ASSERT_EQ(run.session.Rows()[f5].key, "F5");
     run.Run({{EditAction::Modify, f5}, {EditAction::Confirm}}, {"f3", "moved"});
     EXPECT_TRUE(run.changes.back().question.has_value());
+}
+
+// The marks kept from change to change (no pass over every row when a row
+// of a key of its own comes or goes) are the marks a fresh start on the
+// written file works out from scratch: the rows Allegro ignores, by key
+// and command, the commands all different.
+TEST_F(EditingSessionTest, MarksKeptAcrossChangesAreTheMarksOfAFreshStart) {
+    std::string text;
+    for (int i = 0; i < 12; ++i)
+        text += "alias K" + std::to_string(i % 4) + " h" + std::to_string(i) + "\n";
+    text += "funckey K0 f0\n\n### User Preferences section\n";
+    for (int i = 0; i < 6; ++i)
+        text += "alias K" + std::to_string(i % 3) + " t" + std::to_string(i) + "\n";
+    testing::WriteBytes(env_, text);
+    Driver run(env_);
+    auto deadRows = [](const EditingSession& session) {
+        std::vector<std::string> dead;
+        for (std::size_t i = 0; i < session.Rows().size(); ++i) {
+            const HotkeyEntry& row = session.Rows()[i];
+            if (session.CoveringRows()[i] >= 0) dead.push_back(row.key + " " + row.command);
+        }
+        std::sort(dead.begin(), dead.end());
+        return dead;
+    };
+    ASSERT_FALSE(deadRows(run.session).empty());
+    unsigned seed = 7;
+    for (int step = 0; step < 80 && run.session.RowCount() > 0; ++step) {
+        seed = seed * 1103515245u + 12345u;
+        const int row = static_cast<int>((seed >> 8) % run.session.RowCount());
+        const std::string command = "c" + std::to_string(step);
+        const std::string ownKey = run.session.Rows()[static_cast<std::size_t>(row)].key;
+        const std::string newKey = "N" + std::to_string(step);
+        switch ((seed >> 16) % 4) {
+            case 0:
+                run.Run({{EditAction::Add, 0}, {EditAction::Confirm}}, {newKey, command});
+                break;
+            case 1:  // keeps its key, so it moves to the end of the head
+                run.Run({{EditAction::Modify, row}, {EditAction::Confirm}}, {ownKey, command});
+                break;
+            case 2:
+                run.Run({{EditAction::Modify, row}, {EditAction::Confirm}}, {newKey, command});
+                break;
+            default:
+                run.Run({{EditAction::Delete, row}});
+                break;
+        }
+        ASSERT_FALSE(run.changes.back().question.has_value());
+        Driver fresh(env_);
+        ASSERT_EQ(deadRows(run.session), deadRows(fresh.session)) << "step " << step;
+    }
 }
 
 }  // namespace
