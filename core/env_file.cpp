@@ -59,8 +59,7 @@ std::string OwnTemporaryPathFor(const std::string& path, std::string_view suffix
 bool ReplaceFileContents(const std::string& target, std::string_view bytes,
                          std::string_view suffix) {
     const std::string temporary = OwnTemporaryPathFor(target, suffix);
-    if (fileos::WriteFlushedFile(temporary, bytes, target) &&
-        fileos::ReplaceWithFile(temporary, target)) {
+    if (fileos::WriteFlushedFile(temporary, bytes) && fileos::ReplaceWithFile(temporary, target)) {
         return true;
     }
     fileos::RemoveFileQuietly(temporary);

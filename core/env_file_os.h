@@ -42,12 +42,8 @@ unsigned long NameCount(const std::string& path);
 bool IsReadOnlyFile(const std::string& path);
 
 // Creates or empties the file, writes all bytes, flushes them to the disk
-// and closes it. Others may read it meanwhile but not write it. keepLike
-// names the file it will replace, where the file system needs the old
-// file's permissions given to the new one before ReplaceWithFile (Wine);
-// ReplaceWithFile passes on the rest.
-bool WriteFlushedFile(const std::string& path, std::string_view bytes,
-                      const std::string& keepLike = std::string());
+// and closes it. Others may read it meanwhile but not write it.
+bool WriteFlushedFile(const std::string& path, std::string_view bytes);
 
 // Puts source in the place of target in one step, replacing target. An
 // existing target passes on what the file system keeps of it beside its

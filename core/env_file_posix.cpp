@@ -78,7 +78,7 @@ bool IsReadOnlyFile(const std::string& path) {
     return access(path.c_str(), W_OK) != 0;
 }
 
-bool WriteFlushedFile(const std::string& path, std::string_view bytes, const std::string&) {
+bool WriteFlushedFile(const std::string& path, std::string_view bytes) {
     const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) return false;
     const bool written = WriteAll(fd, bytes) && fsync(fd) == 0;

@@ -116,6 +116,14 @@ bool IsReadOnlyFile(const std::string& path) {
            (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+bool WriteFlushedFile(const std::string& path, std::string_view bytes) {
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen()) return false;
+    const bool written = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
+    return file.Close() && written;
+}
+
 namespace {
 
 // Wine's own name of a file on the host, as UTF-16; empty outside Wine.
@@ -142,20 +150,18 @@ std::wstring HostName(const std::string& path) {
 // not passed on by ReplaceFileA, and no Win32 call can set them exactly
 // (access rights map back with the execute bits added): the host's chmod
 // copies them. Outside Wine ReplaceFileA keeps the file's security itself.
-// It is started as soon as the new file exists and waited for once its
-// bytes are written, so the host program starts while they are written.
-// Wine gives no handle to wait on for a host program: the command leaves a
-// mark once chmod has run. Returns the mark's name, empty when none comes.
-std::string StartHostPermissionCopy(const std::string& from, const std::string& to) {
-    if (GetFileAttributesA(from.c_str()) == INVALID_FILE_ATTRIBUTES) return {};
+void CopyHostPermissions(const std::string& from, const std::string& to) {
     const std::wstring hostFrom = HostName(from);
     const std::wstring hostTo = HostName(to);
     // Quoted for the command line; a name with a quote in it keeps the
     // permissions the new file got.
     if (hostFrom.empty() || hostTo.empty() ||
         (hostFrom + hostTo).find_first_of(L"\"'") != std::wstring::npos) {
-        return {};
+        return;
     }
+    // Wine gives no handle to wait on for a host program: the command
+    // leaves a mark once chmod has run, which is waited for and removed.
+    const std::string done = to + ".chmod~";
     std::wstring command = L"/bin/sh -c \"chmod --reference='" + hostFrom + L"' '" + hostTo +
                            L"'; : > '" + hostTo + L".chmod~'\"";
     STARTUPINFOW startup = {};
@@ -163,20 +169,15 @@ std::string StartHostPermissionCopy(const std::string& from, const std::string& 
     PROCESS_INFORMATION child = {};
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
                         nullptr, &startup, &child)) {
-        return {};
+        return;
     }
     CloseHandle(child.hThread);
     CloseHandle(child.hProcess);
-    return to + ".chmod~";
-}
-
-void WaitForHostPermissionCopy(const std::string& mark) {
-    if (mark.empty()) return;
-    for (int waited = 0; waited < 3000; ++waited) {
-        if (GetFileAttributesA(mark.c_str()) != INVALID_FILE_ATTRIBUTES) break;
-        Sleep(1);
+    for (int waited = 0; waited < 3000; waited += 5) {
+        if (GetFileAttributesA(done.c_str()) != INVALID_FILE_ATTRIBUTES) break;
+        Sleep(5);
     }
-    DeleteFileA(mark.c_str());
+    DeleteFileA(done.c_str());
 }
 
 bool IsMissing(DWORD error) {
@@ -184,19 +185,6 @@ bool IsMissing(DWORD error) {
 }
 
 }  // namespace
-
-bool WriteFlushedFile(const std::string& path, std::string_view bytes,
-                      const std::string& keepLike) {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsOpen()) return false;
-    const std::string mark =
-        keepLike.empty() ? std::string() : StartHostPermissionCopy(keepLike, path);
-    const bool written = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
-    const bool closed = file.Close();
-    WaitForHostPermissionCopy(mark);
-    return closed && written;
-}
 
 bool ReplaceWithFile(const std::string& source, const std::string& target) {
     // Opened as ReplaceFileA opens it: a program that keeps the file from
@@ -210,6 +198,7 @@ bool ReplaceWithFile(const std::string& source, const std::string& target) {
                MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
     }
     old.Close();
+    CopyHostPermissions(target, source);
     // ReplaceFileA keeps the old file's security, attributes, creation time
     // and streams, and replaces a file that others hold open for reading.
     if (ReplaceFileA(target.c_str(), source.c_str(), nullptr,
