@@ -69,18 +69,18 @@ void RunSaves(const std::vector<HotkeyEntry>& rows, int repetitions) {
     for (int run = 0; run < repetitions; ++run) {
         // A confirm in add mode: the first of the start, then another one.
         Start(env);
-        // A key no row binds: the confirm asks nothing.
-        TypeInto("编辑框2", "BF12");
-        TypeInto("编辑框3", "bench confirm");
         for (int save = 0; save < 2; ++save) {
             TimeClick(ControlWindow("按钮_添加"));
+            // Keys no row binds: the confirms ask nothing.
+            TypeInto("编辑框2", save == 0 ? "BF12" : "BF13");
+            TypeInto("编辑框3", "bench confirm");
             turns.Start();
             confirms[save].push_back(TimeClick(ControlWindow(kConfirmButton)).idle);
             turns.Stop();
         }
         CheckSaved("confirm");
         std::vector<HotkeyEntry> added = rows;
-        added.push_back({"F12", "bench confirm"});
+        added.push_back({"BF12", "bench confirm"});
         CloseMainWindowForTest();
         floors.push_back(TimeFloor(env, added));
         // A delete with the panel hidden, likewise.
