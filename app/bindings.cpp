@@ -6,8 +6,10 @@
 #include "handlers/created_handler.h"
 #include "handlers/delete_modify.h"
 #include "handlers/logo_press.h"
-#include "handlers/editing_actions.h"
+#include "handlers/closing.h"
+#include "handlers/file_jobs.h"
 #include "handlers/slide_link.h"
+#include "handlers/undo_redo.h"
 
 namespace keyloom {
 
@@ -17,7 +19,10 @@ const EventBinding kEntries[] = {
     {"", ControlEvent::Created, OnMainWindowCreated},
     {"", ControlEvent::CloseRequested, OnMainWindowCloseRequested},
     {"", ControlEvent::Destroyed, OnProgramWindowDestroyed},
-    {"", ControlEvent::SaveDone, OnSaveDone},
+    {"", ControlEvent::Activated, OnMainWindowActivated},
+    {"", ControlEvent::Undo, OnUndo},
+    {"", ControlEvent::Redo, OnRedo},
+    {"", ControlEvent::ListMenu, OnHotkeyListMenu},
     {"按钮_添加", ControlEvent::Clicked, OnAddClick},
     {"按钮_修改", ControlEvent::Clicked, OnModifyClick},
     {"按钮_删除", ControlEvent::Clicked, OnDeleteClick},

@@ -1,81 +1,85 @@
 #include "core/editing_session.h"
 
+#include <algorithm>
 #include <cstring>
 
-#include "core/bound_twice.h"
+#include "core/carry_changes.h"
 #include "core/confirm_input.h"
 #include "core/count_caption.h"
 #include "core/edit_mode.h"
 #include "core/env_file.h"
-#include "core/env_lines.h"
 #include "core/text_rules.h"
 
 namespace keyloom {
 
-EditingSession::EditingSession() : rows_(std::make_shared<std::vector<HotkeyEntry>>()) {}
+namespace {
 
-SessionChange EditingSession::Open(const std::string& path) {
+SaveFailure FailureOf(FileRefusal refusal) {
+    switch (refusal) {
+        case FileRefusal::kNone:
+            return SaveFailure::Plain;
+        case FileRefusal::kZeroByte:
+            return SaveFailure::ZeroByte;
+        case FileRefusal::kReadOnly:
+            return SaveFailure::ReadOnly;
+        case FileRefusal::kSeveralNames:
+            return SaveFailure::SeveralNames;
+        case FileRefusal::kFolder:
+            return SaveFailure::Folder;
+    }
+    return SaveFailure::Plain;
+}
+
+}  // namespace
+
+EditingSession::EditingSession()
+    : known_(std::make_shared<const LineSequence>()), edited_(store_) {}
+
+SessionChange EditingSession::Open(const std::string& path, bool leaveBackup) {
     path_ = path;
-    // A new start: nothing opened, nothing given, the panel hidden.
-    opened_ = OpenedRow();
+    opened_ = kNoLineId;
     modify_ = false;
     panelShown_ = false;
-    given_.clear();
-    auto rows = std::make_shared<std::vector<HotkeyEntry>>();
-    file_.Open(path, rows.get(), &origins_);
-    origins_.resize(rows->size());
-    rows_ = std::move(rows);
     asking_.reset();
+    askingRows_.clear();
+    history_.Clear();
+    running_ = saveDue_ = readDue_ = false;
+    mayBackUp_ = !leaveBackup;
+
+    // The stamp before the read: a writer during it makes them differ,
+    // and the file is read again.
+    knownStamp_ = StampOf(path);
+    std::string text;
+    const TextRead read = path.empty() ? TextRead::kFailed : ReadEnvText(path, &text);
+    if (StampOf(path) != knownStamp_) readDue_ = true;
+    nothingRead_ = read == TextRead::kFailed;
+    knownCutAtZero_ = read == TextRead::kCutAtZero;
+    if (text.empty()) {
+        // No text: Keyloom's own layout, written with the first change.
+        known_ = std::make_shared<const LineSequence>();
+        edited_.Assign(LayoutLines(store_));
+    } else {
+        edited_.Assign(ReadLines(store_, std::move(text)));
+        known_ = edited_.Share();
+    }
+    anchor_ = InsertionAnchor(store_, edited_.Lines());
     SessionChange change;
-    change.countCaption = CountCaption(rows_->size());
-    MarkBoundTwice(&change);
+    change.countCaption = CountCaption(Rows().Count());
+    edited_.MutableRows().MarkBoundTwice(edited_.Lines());
+    change.list.push_back({ListChange::Replaced, RowCount()});
     return change;
 }
 
-void EditingSession::Give(EditAction action) {
-    given_.push_back(action);
-}
-
-std::optional<EditAction> EditingSession::NextAction() {
-    if (IsSaveRunning() || given_.empty()) return std::nullopt;
-    EditAction action = given_.front();
-    given_.pop_front();
-    return action;
-}
-
-bool EditingSession::IsConfirmNext() const {
-    return !given_.empty() && given_.front().kind == EditAction::Confirm;
-}
-
-SessionChange EditingSession::Carry(const EditAction& action, const PanelInput& input) {
-    switch (action.kind) {
-        case EditAction::Add:
-            return Add();
-        case EditAction::Modify:
-            return Modify(action.selectedRow);
-        case EditAction::Delete:
-            return Delete(action.selectedRow);
-        case EditAction::Confirm:
-            return Confirm(input, false);
-        case EditAction::ShowContent: {
-            SessionChange change;
-            change.envContent = FileText();
-            return change;
-        }
-        case EditAction::Close: {
-            SessionChange change;
-            change.close = true;
-            return change;
-        }
-    }
-    return {};
+LineId EditingSession::RowLine(int row) const {
+    if (row < 0 || row >= RowCount()) return kNoLineId;
+    return Rows().IdAt(static_cast<std::size_t>(row));
 }
 
 std::string EditingSession::FileText() const {
     if (path_.empty()) return std::string();
     // Cut in place at the first zero byte: the text of a large env is not
     // copied again.
-    std::string text = ReadWholeFile(path_);
+    std::string text = ReadEnvText(path_);
     text.resize(std::strlen(text.c_str()));
     return text;
 }
@@ -94,6 +98,8 @@ SessionChange EditingSession::Add() {
     TogglePanel(&change);
     change.groupCaption = kAddGroupCaption;
     change.confirmCaption = kAddConfirmCaption;
+    change.verb = HotkeyVerb::Alias;
+    change.verbChosen = false;
     modify_ = false;
     return change;
 }
@@ -108,12 +114,32 @@ SessionChange EditingSession::Modify(int selected) {
     change.groupCaption = kModifyGroupCaption;
     change.confirmCaption = kModifyConfirmCaption;
     modify_ = true;
-    opened_.Record(selected);
-    // The cells go into the boxes as they are, spaces included.
-    const HotkeyEntry& row = (*rows_)[static_cast<std::size_t>(selected)];
-    change.keyBox = row.key;
-    change.commandBox = row.command;
+    opened_ = RowLine(selected);
+    // The cells go into the boxes as they are, spaces included; the row's
+    // verb is kept unless the user chooses the other.
+    const std::size_t row = static_cast<std::size_t>(selected);
+    change.keyBox = std::string(Rows().Key(row));
+    change.commandBox = std::string(Rows().Command(row));
+    change.verb = Rows().Verb(row);
+    change.verbChosen = true;
     return change;
+}
+
+void EditingSession::Do(const EditStep& step, EditSteps* done, SessionChange* change) {
+    const EditedLines::Applied applied = edited_.Apply(step, anchor_);
+    if (!applied.done) return;
+    done->push_back(step);
+    if (applied.row < 0) return;
+    change->list.push_back(
+        {step.kind == EditStep::Kind::Remove ? ListChange::Deleted : ListChange::Inserted,
+         applied.row});
+}
+
+void EditingSession::Changed(EditSteps steps, SessionChange* change) {
+    if (steps.empty()) return;
+    history_.Record(std::move(steps));
+    if (edited_.MutableRows().MarkBoundTwice(edited_.Lines())) change->marksChanged = true;
+    saveDue_ = true;
 }
 
 SessionChange EditingSession::Delete(int selected) {
@@ -122,147 +148,272 @@ SessionChange EditingSession::Delete(int selected) {
         change.box = SessionBox::NoSelection;
         return change;
     }
-    // A row that shares its key with no other leaves every mark standing:
-    // no pass over all the rows for it.
-    const bool marksStand = IsUnpairedRow(covering_, selected);
-    std::vector<HotkeyEntry>& rows = MutableRows();
-    rows.erase(rows.begin() + selected);
-    origins_.erase(origins_.begin() + selected);
-    opened_.RowDeleted(selected);
-    change.list.push_back({ListChange::Deleted, selected});
-    if (marksStand) {
-        RemoveUnpairedRow(&covering_, selected);
-    } else {
-        MarkBoundTwice(&change);
-    }
-    change.save = true;
+    EditSteps steps;
+    Do(edited_.RemoveStep(RowLine(selected)), &steps, &change);
+    Changed(std::move(steps), &change);
     return change;
 }
 
-SessionChange EditingSession::Confirm(const PanelInput& input, bool replaceAgreed) {
+void EditingSession::InsertNewLine(LineId line, EditSteps* done, SessionChange* change) {
+    long place = anchor_ == kNoLineId ? static_cast<long>(edited_.Lines().size())
+                                      : edited_.PlaceOf(anchor_);
+    if (place < 0) {
+        anchor_ = InsertionAnchor(store_, edited_.Lines());
+        place = anchor_ == kNoLineId ? static_cast<long>(edited_.Lines().size())
+                                     : edited_.PlaceOf(anchor_);
+    }
+    // A last line without a line end gets one before a line can follow it:
+    // the same line made anew, so taking the change back takes it off.
+    if (place > 0) {
+        const LineId before = edited_.Lines()[static_cast<std::size_t>(place - 1)];
+        if (store_[before].endLength == 0) {
+            const std::string_view lineEnd = NewLineEnd(store_, edited_.Lines());
+            const LineId ended = store_.AddEnded(before, EndingFor(store_[before], lineEnd));
+            const int row = RowOfLine(before);
+            Do(edited_.RemoveStep(before), done, change);
+            Do(edited_.InsertStep(ended, anchor_, row), done, change);
+        }
+    }
+    Do(edited_.InsertStep(line, anchor_, RowCount()), done, change);
+}
+
+SessionChange EditingSession::Confirm(const PanelInput& input) {
     SessionChange change;
     if (!IsConfirmInputAcceptable(input.key, input.command)) {
         change.box = SessionBox::InputError;
         return change;
     }
-    // Trimmed of the blanks around them, as Allegro reads a line's parts.
-    std::string key(TrimBlanks(input.key));
-    // The opened row, wherever deletions have moved it; none when it was
-    // deleted itself, and then the confirm only appends.
-    int opened = modify_ ? opened_.Row() : OpenedRow::kNone;
-    if (opened >= RowCount()) opened = OpenedRow::kNone;
-    // An added hotkey is an alias line; a modified one keeps its verb, so a
-    // funckey stays a funckey.
-    const HotkeyVerb verb = opened == OpenedRow::kNone
-                                ? HotkeyVerb::Alias
-                                : origins_[static_cast<std::size_t>(opened)].verb;
+    // Trimmed of the blanks around it, as Allegro reads a line's parts.
+    const std::string_view key = TrimBlanks(input.key);
+    // The opened row, wherever changes moved it; none when it is gone, and
+    // then the confirm only appends.
+    const int opened = modify_ ? OpenedRowIndex() : -1;
+    PanelInput asked = input;
+    if (!asked.verb) {
+        asked.verb = opened >= 0 ? Rows().Verb(static_cast<std::size_t>(opened))
+                                 : HotkeyVerb::Alias;
+    }
     // A new binding of a key that another row binds would leave one of the
-    // two dead: the user decides first. A modify keeping its key asks not.
-    const bool keepsOwnKey =
-        opened != OpenedRow::kNone && (*rows_)[static_cast<std::size_t>(opened)].key == key;
+    // two dead: the user decides first. A modify keeping its binding asks not.
+    const bool keepsOwnBinding = opened >= 0 &&
+                                 Rows().Key(static_cast<std::size_t>(opened)) == key &&
+                                 Rows().Verb(static_cast<std::size_t>(opened)) == *asked.verb;
     std::vector<int> others;
-    if (!keepsOwnKey) others = RowsBinding(*rows_, origins_, verb, key, opened);
-    if (!others.empty() && !replaceAgreed) {
-        int live = others.back();
-        for (int row : others) {
-            if (covering_[static_cast<std::size_t>(row)] < 0) live = row;
-        }
-        change.question = ReplaceQuestion{key, (*rows_)[static_cast<std::size_t>(live)].command};
-        asking_ = input;
-        return change;
+    if (!keepsOwnBinding) others = Rows().RowsBinding(*asked.verb, key, opened);
+    if (others.empty()) return ConfirmWith(asked, {});
+    int live = others.back();
+    for (int row : others) {
+        if (!Rows().IsDead(static_cast<std::size_t>(row))) live = row;
     }
-    // A key no other row binds, replacing a row that shared its key with no
-    // other (or none), leaves every mark standing.
-    bool marksStand = others.empty();
-    std::vector<HotkeyEntry>& rows = MutableRows();
-    // From the bottom up, so each index is still the row's own.
-    for (auto other = others.rbegin(); other != others.rend(); ++other) {
-        rows.erase(rows.begin() + *other);
-        origins_.erase(origins_.begin() + *other);
-        opened_.RowDeleted(*other);
-        change.list.push_back({ListChange::Deleted, *other});
+    change.question = ReplaceQuestion{
+        std::string(key), std::string(Rows().Command(static_cast<std::size_t>(live)))};
+    asking_ = std::move(asked);
+    askingRows_.clear();
+    for (int row : others) askingRows_.push_back(RowLine(row));
+    return change;
+}
+
+SessionChange EditingSession::ConfirmWith(const PanelInput& input,
+                                          const std::vector<LineId>& replaced) {
+    SessionChange change;
+    EditSteps steps;
+    for (LineId line : replaced) {
+        if (RowOfLine(line) >= 0) Do(edited_.RemoveStep(line), &steps, &change);
     }
-    opened = modify_ ? opened_.Row() : OpenedRow::kNone;
-    if (opened != OpenedRow::kNone && opened < RowCount()) {
-        marksStand = marksStand && IsUnpairedRow(covering_, opened);
-        if (marksStand) RemoveUnpairedRow(&covering_, opened);
-        rows.erase(rows.begin() + opened);
-        origins_.erase(origins_.begin() + opened);
-        opened_.RowDeleted(opened);
-        change.list.push_back({ListChange::Deleted, opened});
-    }
-    rows.push_back({std::move(key), std::string(TrimBlanks(input.command))});
-    origins_.push_back({kNoLine, verb});
-    const int target = RowCount() - 1;
-    change.list.push_back({ListChange::Counted, RowCount()});
-    change.list.push_back({ListChange::CellSet, target});
+    if (modify_ && RowOfLine(opened_) >= 0) Do(edited_.RemoveStep(opened_), &steps, &change);
+    const LineId line =
+        AddHotkeyLine(store_, input.verb.value_or(HotkeyVerb::Alias), TrimBlanks(input.key),
+                      TrimBlanks(input.command), NewLineEnd(store_, edited_.Lines()));
+    InsertNewLine(line, &steps, &change);
     // The edited hotkey now stands in the appended row.
-    if (modify_) opened_.Record(target);
-    if (marksStand) {
-        covering_.push_back(-1);
-    } else {
-        MarkBoundTwice(&change);
-    }
+    if (modify_) opened_ = line;
     // The panel closes whatever the save's outcome; the focus leaves it, so
     // a key press on the hidden confirm button cannot add the hotkey again.
     panelShown_ = false;
     change.panelShown = false;
     change.focus = FocusTarget::HotkeyList;
-    change.save = true;
+    Changed(std::move(steps), &change);
     return change;
 }
 
 SessionChange EditingSession::AnswerReplace(bool replace) {
     if (!asking_) return {};
     const PanelInput input = std::move(*asking_);
+    const std::vector<LineId> rows = std::move(askingRows_);
     asking_.reset();
-    if (replace) return Confirm(input, true);
-    // Nothing changes; the user goes on in the key box (in the list when a
-    // later click has hidden the panel meanwhile).
+    askingRows_.clear();
+    if (replace) return ConfirmWith(input, rows);
+    // Nothing changes; the user goes on in the key box.
     SessionChange change;
     change.focus = panelShown_ ? FocusTarget::KeyBox : FocusTarget::HotkeyList;
     return change;
 }
 
-void EditingSession::MarkBoundTwice(SessionChange* change) {
-    std::vector<int> covering = keyloom::CoveringRows(*rows_, origins_, file_.InsertAt());
-    if (covering != covering_) change->marksChanged = true;
-    covering_ = std::move(covering);
+SessionChange EditingSession::Undo() {
+    if (!CanUndo()) return {};
+    return Replay(history_.TakeUndo(), true, true);
 }
 
-std::vector<HotkeyEntry>& EditingSession::MutableRows() {
-    // Rows never change while a save reads them: actions wait for it.
-    return *rows_;
+SessionChange EditingSession::Redo() {
+    if (!CanRedo()) return {};
+    return Replay(history_.TakeRedo(), false, false);
 }
 
-std::unique_ptr<SaveJob> EditingSession::BeginSave() {
-    auto job = std::make_unique<SaveJob>();
-    job->file = std::move(file_);
-    job->rows = rows_;
-    job->origins = std::move(origins_);
-    saving_ = job.get();
+SessionChange EditingSession::Replay(const EditSteps& steps, bool backwards, bool undo) {
+    SessionChange change;
+    EditSteps done;
+    std::vector<std::string> missed;
+    LineId restored = kNoLineId;
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const EditStep& recorded = steps[backwards ? steps.size() - 1 - i : i];
+        const EditStep step = undo ? Inverse(recorded) : recorded;
+        const EditedLines::Applied applied = edited_.Apply(step, anchor_);
+        const LineRecord& line = store_[step.line];
+        if (!applied.done) {
+            // Another writer removed or changed that line meanwhile.
+            if (line.hotkey) missed.emplace_back(line.Key());
+            continue;
+        }
+        done.push_back(step);
+        if (applied.row < 0) continue;
+        const bool removed = step.kind == EditStep::Kind::Remove;
+        change.list.push_back({removed ? ListChange::Deleted : ListChange::Inserted, applied.row});
+        if (!removed) restored = step.line;
+    }
+    // The row brought back last is selected and shown.
+    if (RowOfLine(restored) >= 0) change.select = RowOfLine(restored);
+    if (!missed.empty()) {
+        change.box = SessionBox::NotRestored;
+        change.boxKeys = std::move(missed);
+    }
+    if (!done.empty()) {
+        if (edited_.MutableRows().MarkBoundTwice(edited_.Lines())) change.marksChanged = true;
+        saveDue_ = true;
+    }
+    return change;
+}
+
+SessionChange EditingSession::ShowContent() const {
+    SessionChange change;
+    change.envContent = FileText();
+    return change;
+}
+
+bool EditingSession::HasUnwrittenChange() const {
+    const LineSequence& lines = edited_.Lines();
+    if (lines == *known_) return false;
+    // A file with no text and nothing but Keyloom's own layout: nothing of
+    // the user's to write.
+    if (known_->empty()) {
+        return std::any_of(lines.begin(), lines.end(),
+                           [&](LineId id) { return !store_[id].layout; });
+    }
+    return true;
+}
+
+std::unique_ptr<FileJob> EditingSession::NextJob() {
+    if (path_.empty()) saveDue_ = readDue_ = false;
+    if (running_ || path_.empty()) return nullptr;
+    auto job = std::make_unique<FileJob>();
+    if (saveDue_) {
+        // A save reads the file too: it finds another writer's change.
+        saveDue_ = false;
+        readDue_ = false;
+        if (edited_.Lines() == *known_) return nullptr;
+        job->kind = FileJob::Kind::Save;
+        job->lines = edited_.Share();
+        job->mayBackUp = mayBackUp_;
+    } else if (readDue_) {
+        readDue_ = false;
+        job->kind = FileJob::Kind::Read;
+    } else {
+        return nullptr;
+    }
+    job->path = path_;
+    job->store = store_.View();
+    job->known = known_;
+    job->knownCutAtZero = knownCutAtZero_;
+    running_ = true;
     return job;
 }
 
-SessionChange EditingSession::FinishSave(std::unique_ptr<SaveJob> job) {
-    SessionChange change;
-    if (!job || job.get() != saving_) return change;
-    saving_ = nullptr;
-    file_ = std::move(job->file);
-    origins_ = std::move(job->origins);
-    job->rows.reset();
-    EnvSession::Outcome& outcome = job->outcome;
-    // A shown panel's box shows the text the save wrote, or failed to
-    // write; a hidden one's is filled when the panel opens again.
-    if (panelShown_) change.contentBox = std::move(outcome.text);
-    if (outcome.written) {
-        change.countCaption = CountCaption(rows_->size());
-        // The marks stand: the save wrote the rows without a line where the
-        // marks already placed them, before the insertion point in list order.
-    } else if (outcome.refusal == EnvSession::Outcome::Refusal::SeveralNames) {
-        change.box = SessionBox::SaveRefusedForNames;
+std::string EditingSession::CountCaptionOfFile() const {
+    std::size_t count = 0;
+    for (LineId id : *known_) count += store_[id].hotkey ? 1 : 0;
+    return CountCaption(count);
+}
+
+void EditingSession::TakeChangedFile(FileJob& job, SessionChange* change) {
+    CarriedChanges carried = CarryChanges(store_, *known_, edited_.Lines(), std::move(job.now));
+    known_ = std::make_shared<const LineSequence>(std::move(carried.known));
+    knownCutAtZero_ = job.nowCutAtZero;
+    knownStamp_ = job.stamp;
+    nothingRead_ = false;
+    // The rows keep their order while the file holds the same hotkey lines
+    // (Allegro rewrote its section, say); else they are the file's, in its
+    // order.
+    std::vector<LineId> rows = HotkeyLinesOf(store_, carried.lines);
+    std::vector<LineId> sortedNew = rows;
+    std::vector<LineId> sortedOld = Rows().Ids();
+    std::sort(sortedNew.begin(), sortedNew.end());
+    std::sort(sortedOld.begin(), sortedOld.end());
+    if (sortedNew == sortedOld) {
+        edited_.Assign(std::move(carried.lines), Rows().Ids());
     } else {
-        change.box = SessionBox::SaveFailed;
+        edited_.Assign(std::move(carried.lines), std::move(rows));
+        change->list.push_back({ListChange::Replaced, RowCount()});
+    }
+    if (anchor_ != kNoLineId && edited_.PlaceOf(anchor_) < 0) {
+        anchor_ = InsertionAnchor(store_, edited_.Lines());
+    }
+    if (edited_.MutableRows().MarkBoundTwice(edited_.Lines())) change->marksChanged = true;
+    change->countCaption = CountCaptionOfFile();
+    if (!carried.notRemoved.empty()) {
+        change->box = SessionBox::NotCarried;
+        for (LineId id : carried.notRemoved) change->boxKeys.emplace_back(store_[id].Key());
+    }
+    if (edited_.Lines() != *known_) saveDue_ = true;
+}
+
+SessionChange EditingSession::FinishJob(std::unique_ptr<FileJob> job) {
+    SessionChange change;
+    running_ = false;
+    if (!job) return change;
+    using Result = FileJob::Result;
+    const bool save = job->kind == FileJob::Kind::Save;
+    switch (job->result) {
+        case Result::Written:
+        case Result::Unchanged:
+            knownStamp_ = job->stamp;
+            if (!save) break;
+            known_ = job->lines;
+            knownCutAtZero_ = false;
+            nothingRead_ = false;
+            if (job->result == Result::Written) mayBackUp_ = false;
+            change.countCaption = CountCaptionOfFile();
+            // A shown panel's box shows the text the save wrote; a hidden
+            // one's is filled when the panel opens again.
+            if (panelShown_) change.contentBox = std::move(job->text);
+            break;
+        case Result::Changed:
+            TakeChangedFile(*job, &change);
+            break;
+        case Result::Missing:
+            // The list stays as it was; the next change writes it all.
+            knownStamp_ = job->stamp;
+            break;
+        case Result::Unsettled:
+            change.readAgainLater = true;
+            break;
+        case Result::Refused:
+        case Result::Failed:
+            if (!save) break;
+            change.box = SessionBox::SaveFailed;
+            change.failure = FailureOf(job->refusal);
+            if (panelShown_) change.contentBox = std::move(job->text);
+            // With no number read from a file, the count follows the list.
+            if (nothingRead_) change.countCaption = CountCaption(Rows().Count());
+            break;
     }
     return change;
 }

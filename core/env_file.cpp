@@ -127,6 +127,30 @@ bool WriteEnvFile(const std::string& path, std::string_view bytes) {
     return ReplaceFileContents(target, bytes, kNewFileSuffix);
 }
 
+SaveTarget ResolveSaveTarget(const std::string& path) {
+    SaveTarget target{fileos::FinalTarget(path)};
+    if (fileos::IsFolder(target.path)) {
+        target.refusal = SaveRefusal::kFolder;
+    } else if (fileos::IsReadOnlyFile(target.path)) {
+        target.refusal = SaveRefusal::kReadOnly;
+    } else if (fileos::NameCount(target.path) > 1) {
+        target.refusal = SaveRefusal::kSeveralNames;
+    }
+    return target;
+}
+
+bool ReplaceEnvFile(const SaveTarget& target, std::string_view bytes) {
+    if (target.path.empty() || target.refusal != SaveRefusal::kNone) return false;
+    return ReplaceFileContents(target.path, bytes, kNewFileSuffix);
+}
+
+FileStamp StampOf(const std::string& path) {
+    FileStamp stamp;
+    if (!path.empty()) fileos::Stamp(path, &stamp.exists, &stamp.size, &stamp.writeTime,
+                                     &stamp.identity);
+    return stamp;
+}
+
 bool WriteBackupFile(const std::string& path, std::string_view bytes) {
     if (path.empty()) return false;
     return ReplaceFileContents(path + std::string(kBackupSuffix), bytes, kBackupCopySuffix);

@@ -3,6 +3,7 @@
 // code runs natively and on Windows.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -38,6 +39,36 @@ std::string BytesToText(std::string_view bytes);
 // one name (hard links): a save would leave the other names with the old
 // text, so WriteEnvFile refuses it.
 bool HasSeveralNames(const std::string& path);
+
+// Why a save may not replace the file, decided once per save.
+enum class SaveRefusal : std::uint8_t { kNone, kReadOnly, kSeveralNames, kFolder };
+
+// The file a save of path replaces, links followed, and whether it may.
+struct SaveTarget {
+    std::string path;
+    SaveRefusal refusal = SaveRefusal::kNone;
+};
+SaveTarget ResolveSaveTarget(const std::string& path);
+
+// Replaces target.path with bytes in one step; never called with a
+// refusal. False on any failure, the file untouched.
+bool ReplaceEnvFile(const SaveTarget& target, std::string_view bytes);
+
+// What the folder says of a file: whether it is there, its size, last
+// write time and identity. Equal stamps: nothing changed that a reader
+// could see, short of a writer that keeps size and time.
+struct FileStamp {
+    bool exists = false;
+    std::uint64_t size = 0;
+    std::uint64_t writeTime = 0;
+    std::uint64_t identity = 0;
+    bool operator==(const FileStamp& other) const {
+        return exists == other.exists && size == other.size && writeTime == other.writeTime &&
+               identity == other.identity;
+    }
+    bool operator!=(const FileStamp& other) const { return !(*this == other); }
+};
+FileStamp StampOf(const std::string& path);
 
 // Replaces the file at path with bytes in one step (temporary file beside
 // it, flushed, then put in its place). A symbolic link or junction at path

@@ -51,6 +51,13 @@ bool WriteFlushedFile(const std::string& path, std::string_view bytes);
 // looks to everyone else as the old one did; a missing target is created.
 bool ReplaceWithFile(const std::string& source, const std::string& target);
 
+// True for a folder at path.
+bool IsFolder(const std::string& path);
+
+// Whether a file is at path, and its size, last write time and identity.
+void Stamp(const std::string& path, bool* exists, std::uint64_t* size, std::uint64_t* writeTime,
+           std::uint64_t* identity);
+
 // Removes the file if it is there.
 void RemoveFileQuietly(const std::string& path);
 

@@ -98,6 +98,23 @@ bool ReplaceWithFile(const std::string& source, const std::string& target) {
     return std::rename(source.c_str(), target.c_str()) == 0;
 }
 
+bool IsFolder(const std::string& path) {
+    struct stat status;
+    return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+void Stamp(const std::string& path, bool* exists, std::uint64_t* size, std::uint64_t* writeTime,
+           std::uint64_t* identity) {
+    struct stat status;
+    *exists = stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
+    if (!*exists) return;
+    *size = static_cast<std::uint64_t>(status.st_size);
+    *writeTime = static_cast<std::uint64_t>(status.st_mtim.tv_sec) * 1000000000u +
+                 static_cast<std::uint64_t>(status.st_mtim.tv_nsec);
+    *identity = (static_cast<std::uint64_t>(status.st_dev) << 32) ^
+                static_cast<std::uint64_t>(status.st_ino);
+}
+
 void RemoveFileQuietly(const std::string& path) {
     unlink(path.c_str());
 }

@@ -216,6 +216,28 @@ bool ReplaceWithFile(const std::string& source, const std::string& target) {
     return false;
 }
 
+bool IsFolder(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+void Stamp(const std::string& path, bool* exists, std::uint64_t* size, std::uint64_t* writeTime,
+           std::uint64_t* identity) {
+    FileHandle file(CreateFileA(path.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION information;
+    *exists = file.IsOpen() && GetFileInformationByHandle(file.Get(), &information) &&
+              (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    if (!*exists) return;
+    *size = (static_cast<std::uint64_t>(information.nFileSizeHigh) << 32) |
+            information.nFileSizeLow;
+    *writeTime = (static_cast<std::uint64_t>(information.ftLastWriteTime.dwHighDateTime) << 32) |
+                 information.ftLastWriteTime.dwLowDateTime;
+    *identity = ((static_cast<std::uint64_t>(information.nFileIndexHigh) << 32) |
+                 information.nFileIndexLow) ^
+                (static_cast<std::uint64_t>(information.dwVolumeSerialNumber) << 48);
+}
+
 void RemoveFileQuietly(const std::string& path) {
     DeleteFileA(path.c_str());
 }

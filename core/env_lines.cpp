@@ -60,14 +60,14 @@ std::string_view FirstLineEnd(std::string_view text) {
     return first.endLength == 1 ? std::string_view("\n") : std::string_view("\r\n");
 }
 
-bool ReadHotkeyLine(std::string_view line, HotkeyVerb* verb, HotkeyEntry* entry) {
+bool ReadHotkeySpans(std::string_view line, HotkeySpans* spans) {
     const std::size_t first = FindBlank(line, 0);
     if (first == npos) return false;
     const std::string_view word = line.substr(0, first);
     if (word == kAliasVerb) {
-        *verb = HotkeyVerb::Alias;
+        spans->verb = HotkeyVerb::Alias;
     } else if (word == kFunckeyVerb) {
-        *verb = HotkeyVerb::Funckey;
+        spans->verb = HotkeyVerb::Funckey;
     } else {
         return false;
     }
@@ -76,8 +76,21 @@ bool ReadHotkeyLine(std::string_view line, HotkeyVerb* verb, HotkeyEntry* entry)
     while (keyStart < line.size() && IsBlank(line[keyStart])) ++keyStart;
     if (keyStart == line.size()) return false;
     const std::size_t keyEnd = KeyEnd(line, keyStart);
-    entry->key.assign(line.substr(keyStart, keyEnd - keyStart));
-    entry->command.assign(TrimBlanks(line.substr(keyEnd)));
+    spans->keyBegin = keyStart;
+    spans->keyLength = keyEnd - keyStart;
+    const std::string_view rest = line.substr(keyEnd);
+    const std::string_view command = TrimBlanks(rest);
+    spans->commandBegin = command.empty() ? line.size() : keyEnd + (command.data() - rest.data());
+    spans->commandLength = command.size();
+    return true;
+}
+
+bool ReadHotkeyLine(std::string_view line, HotkeyVerb* verb, HotkeyEntry* entry) {
+    HotkeySpans spans;
+    if (!ReadHotkeySpans(line, &spans)) return false;
+    *verb = spans.verb;
+    entry->key.assign(line.substr(spans.keyBegin, spans.keyLength));
+    entry->command.assign(line.substr(spans.commandBegin, spans.commandLength));
     return true;
 }
 

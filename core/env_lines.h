@@ -61,4 +61,12 @@ std::string_view TrimBlanks(std::string_view text);
 // for a verb without a key ("alias", "alias \t ").
 bool ReadHotkeyLine(std::string_view line, HotkeyVerb* verb, HotkeyEntry* entry);
 
+// The same, as places in line: where the key and the command lie.
+struct HotkeySpans {
+    HotkeyVerb verb;
+    std::size_t keyBegin, keyLength;
+    std::size_t commandBegin, commandLength;
+};
+bool ReadHotkeySpans(std::string_view line, HotkeySpans* spans);
+
 }  // namespace keyloom

@@ -8,23 +8,38 @@
 #include <string_view>
 #include <vector>
 
+#include "core/env_lines.h"
+
 namespace keyloom {
 
-// A change of the rows that the list control must learn: a deleted row,
-// the row count after an append, a cell set.
+// A change of the rows that the list control must learn, in order: a row
+// deleted or inserted at its place, or all rows new.
 struct ListChange {
-    enum Kind : std::uint8_t { Deleted, Counted, CellSet } kind;
-    int row;  // the deleted row, the new count, or the row of the cell
+    enum Kind : std::uint8_t { Deleted, Inserted, Replaced } kind;
+    int row;  // the row deleted or inserted; the new count when replaced
 };
 
-// The message boxes the editing operations show.
+// The message boxes the session asks for.
 enum class SessionBox : std::uint8_t {
     None,
     NoSelection,
     InputError,
+    // A save that failed, or was refused for a reason (boxDetail names it).
     SaveFailed,
-    // A save refused because the file has several names (hard links).
-    SaveRefusedForNames
+    // Another writer changed the file: these keys of the user's change no
+    // longer applied (boxKeys).
+    NotCarried,
+    // An undo or redo could not put these keys back as they were (boxKeys).
+    NotRestored,
+};
+
+// Why a save wrote nothing, where the user is told more than that.
+enum class SaveFailure : std::uint8_t {
+    Plain,
+    ZeroByte,
+    ReadOnly,
+    SeveralNames,
+    Folder,
 };
 
 // Where the keyboard focus goes.
@@ -40,6 +55,8 @@ struct ReplaceQuestion {
 struct SessionChange {
     // In the order they happened; empty when the rows stayed.
     std::vector<ListChange> list;
+    // The row to select and scroll into view.
+    std::optional<int> select;
     // The panel's new state: the window sets the width that shows or hides it.
     std::optional<bool> panelShown;
     std::optional<std::string_view> groupCaption;
@@ -48,19 +65,24 @@ struct SessionChange {
     std::optional<std::string> keyBox;
     std::optional<std::string> commandBox;
     std::optional<std::string> contentBox;
+    // The verb the panel shows, and whether it is the user's own choice
+    // (else it follows the key the user types).
+    std::optional<HotkeyVerb> verb;
+    bool verbChosen = false;
     std::optional<std::string> countCaption;
     FocusTarget focus = FocusTarget::Unchanged;
     SessionBox box = SessionBox::None;
+    SaveFailure failure = SaveFailure::Plain;
+    // The keys a NotCarried or NotRestored box names, as the file has them.
+    std::vector<std::string> boxKeys;
     // The env file's text for the env数据 box.
     std::optional<std::string> envContent;
     // Which rows are dead changed: every shown row is drawn again.
     bool marksChanged = false;
     // Asked before the confirm goes on: EditingSession::AnswerReplace.
     std::optional<ReplaceQuestion> question;
-    // The rows changed: the window starts a save (EditingSession::BeginSave).
-    bool save = false;
-    // A close given earlier is due now: the window goes.
-    bool close = false;
+    // The file changed while it was read: read it again a moment later.
+    bool readAgainLater = false;
 };
 
 }  // namespace keyloom

@@ -76,39 +76,6 @@ std::size_t FindByteAtCharStart(std::string_view text, char byte, std::size_t fr
     return std::string_view::npos;
 }
 
-std::string RemoveAll(std::string_view text, std::string_view needle) {
-    std::string result;
-    if (needle.empty()) return std::string(text);
-    std::size_t pos = 0;
-    std::size_t found = FindAtCharStart(text, needle, 0);
-    if (found != std::string_view::npos) result.reserve(text.size());
-    while (found != std::string_view::npos) {
-        result.append(text, pos, found - pos);
-        pos = found + needle.size();
-        found = FindAtCharStart(text, needle, pos);
-    }
-    result.append(text, pos, std::string_view::npos);
-    return result;
-}
-
-std::vector<std::string_view> SplitOn(std::string_view text, std::string_view separator) {
-    std::vector<std::string_view> pieces;
-    if (text.empty()) return pieces;
-    if (separator.empty()) return {text};
-    std::size_t pos = 0;
-    for (;;) {
-        const std::size_t found = FindAtCharStart(text, separator, pos);
-        if (found == std::string_view::npos) {
-            pieces.push_back(text.substr(pos));
-            break;
-        }
-        pieces.push_back(text.substr(pos, found - pos));
-        pos = found + separator.size();
-        if (pos == text.size()) break;
-    }
-    return pieces;
-}
-
 bool IsSpaceAt(std::string_view text, std::size_t pos) {
     if (text[pos] == ' ') return true;
     return text[pos] == kFullWidthSpaceByte && pos + 1 < text.size() &&
@@ -146,14 +113,6 @@ std::string_view TrimSpacesView(std::string_view text) {
     std::size_t begin = 0;
     while (begin < text.size() && IsSpaceAt(text, begin)) begin += text[begin] == ' ' ? 1 : 2;
     return text.substr(begin);
-}
-
-std::string TrimTrailingSpaces(std::string_view text) {
-    return std::string(TrimTrailingSpacesView(text));
-}
-
-std::string TrimSpaces(std::string_view text) {
-    return std::string(TrimSpacesView(text));
 }
 
 }  // namespace keyloom

@@ -9,7 +9,6 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace keyloom {
 
@@ -33,16 +32,6 @@ std::size_t FindAtCharStart(std::string_view text, std::string_view needle, std:
 // The same for a needle of one byte.
 std::size_t FindByteAtCharStart(std::string_view text, char byte, std::size_t from = 0);
 
-// text with every occurrence of needle removed, scanning from the start and
-// going on right after each match (so the joined remainder is not searched
-// again). needle must consist of whole characters.
-std::string RemoveAll(std::string_view text, std::string_view needle);
-
-// The pieces between occurrences of separator. Two separators in a row, or a
-// separator at the start, give an empty piece; a separator at the very end
-// gives none after it; an empty text gives no pieces.
-std::vector<std::string_view> SplitOn(std::string_view text, std::string_view separator);
-
 // The space characters: the byte 0x20 and the full-width space A1 A1.
 bool IsSpaceAt(std::string_view text, std::size_t pos);
 
@@ -50,8 +39,5 @@ bool IsSpaceAt(std::string_view text, std::size_t pos);
 // (0x80 or more, last in the text) goes too. Tab, CR and LF are kept.
 std::string_view TrimSpacesView(std::string_view text);
 std::string_view TrimTrailingSpacesView(std::string_view text);
-std::string TrimTrailingSpaces(std::string_view text);
-// The same as TrimSpacesView, as a string of its own.
-std::string TrimSpaces(std::string_view text);
 
 }  // namespace keyloom

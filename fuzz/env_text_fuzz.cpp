@@ -1,11 +1,12 @@
-// Fuzzes reading, composing and writing back env text. On any bytes,
-// reading and trimming must agree with the plain reference and nothing may
-// crash; the entries built from the bytes must compose as the reference
-// does, and those free of the known hazards must read back equal. Written
-// back unchanged, a document gives its text byte for byte; after deletes,
-// adds and modifies chosen from the bytes, in two saves, every line that is
-// not a hotkey line survives in order, and the file lists exactly the rows,
-// each at the line its origin names.
+// Fuzzes reading, composing and editing env text. On any bytes, reading
+// and trimming must agree with the plain reference and nothing may crash;
+// the entries built from the bytes must compose as the reference does, and
+// those free of the known hazards must read back equal. Read into lines, a
+// text composes back byte for byte; after deletes and adds chosen from the
+// bytes every line that is not a hotkey line survives in order, and taking
+// them all back gives the text again. Another writer's change, also chosen
+// from the bytes, is matched line by line and the user's change carried
+// onto it without losing a line of theirs.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -14,16 +15,16 @@
 #include <string_view>
 #include <vector>
 
-#include "core/env_document.h"
+#include "core/carry_changes.h"
+#include "core/edited_lines.h"
 #include "core/env_text.h"
+#include "core/line_match.h"
 #include "core/text_rules.h"
 #include "tests/core/reference_env_text.h"
 
 namespace {
 
-using keyloom::EnvDocument;
 using keyloom::HotkeyEntry;
-using keyloom::RowOrigin;
 
 void Check(bool holds, const char* what) {
     if (holds) return;
@@ -49,23 +50,6 @@ std::vector<HotkeyEntry> EntriesFrom(std::string_view input) {
     return entries;
 }
 
-// A line's bytes with its line end, and whether it has one.
-struct TextLine {
-    std::string_view bytes;
-    bool ended;
-};
-
-std::vector<TextLine> NonHotkeyLines(const EnvDocument& document) {
-    std::vector<TextLine> lines;
-    for (const keyloom::EnvLine& line : document.lines) {
-        if (line.hotkey) continue;
-        lines.push_back({std::string_view(document.text)
-                             .substr(line.span.begin, line.span.End() - line.span.begin),
-                         line.span.endLength != 0});
-    }
-    return lines;
-}
-
 void CheckComposing(std::string_view input) {
     namespace reference = keyloom::reference;
     const std::vector<HotkeyEntry> entries = EntriesFrom(input);
@@ -78,92 +62,132 @@ void CheckComposing(std::string_view input) {
     Check(keyloom::ParseEnvText(keyloom::ComposeEnvText(safe)) == safe, "round trip");
 }
 
-// Deletes, adds and modifies (a delete and an append with the row's verb),
-// chosen by state.
-void Edit(std::uint32_t& state, std::vector<HotkeyEntry>& rows, std::vector<RowOrigin>& origins) {
-    const int operations = static_cast<int>(state % 6);
-    for (int i = 0; i < operations; ++i) {
-        state = state * 1103515245u + 12345u;
-        keyloom::HotkeyVerb verb =
-            (state >> 20) % 2 == 0 ? keyloom::HotkeyVerb::Alias : keyloom::HotkeyVerb::Funckey;
-        const unsigned kind = (state >> 16) % 3;
-        if (!rows.empty() && kind != 0) {
-            const std::size_t row = (state >> 8) % rows.size();
-            if (kind == 2) verb = origins[row].verb;
-            rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(row));
-            origins.erase(origins.begin() + static_cast<std::ptrdiff_t>(row));
-            if (kind == 1) continue;
-        }
-        // An inner tab stays in the command; the key is one the file may
-        // already bind, so keys bound twice are written back too.
-        rows.push_back({"F" + std::to_string(i), "cmd\t" + std::to_string(state % 97)});
-        origins.push_back({keyloom::kNoLine, verb});
+// The lines of a sequence that are not hotkey lines, with their ends.
+std::vector<std::string_view> OtherLines(const keyloom::LineStore& store,
+                                         const keyloom::LineSequence& lines) {
+    std::vector<std::string_view> other;
+    for (keyloom::LineId id : lines) {
+        if (!store[id].hotkey) other.push_back(store[id].WithEnd());
     }
+    return other;
 }
 
-// The rows in the order their origins give them in the file.
-std::vector<HotkeyEntry> InFileOrder(const std::vector<HotkeyEntry>& rows,
-                                     const std::vector<RowOrigin>& origins) {
-    std::vector<std::size_t> order(rows.size());
-    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-    std::sort(order.begin(), order.end(),
-              [&](std::size_t a, std::size_t b) { return origins[a].line < origins[b].line; });
-    std::vector<HotkeyEntry> sorted;
-    for (const std::size_t row : order) sorted.push_back(rows[row]);
-    return sorted;
-}
-
-void CheckWritingBack(std::string_view text) {
-    EnvDocument document = keyloom::ReadEnvDocument(text);
-    const std::string_view lineEnd = keyloom::FirstLineEnd(text);
+// Deletes and adds chosen by state, each a step, as the editing session
+// makes them: a new hotkey line before the anchor, a line without a line
+// end before it given one first. Undoing them all in reverse gives back
+// every byte; between, every other line survives.
+void CheckEditing(std::string_view text) {
+    using namespace keyloom;
+    LineStore store;
+    EditedLines edited(store);
+    edited.Assign(ReadLines(store, std::string(text)));
+    Check(ComposeLines(store.View(), edited.Lines()) == text, "read lines compose to the text");
     std::vector<HotkeyEntry> rows;
-    std::vector<RowOrigin> origins;
-    keyloom::DocumentHotkeys(document, &rows, &origins);
-    Check(rows == keyloom::ParseEnvText(text), "the document lists what reading lists");
-    Check(keyloom::WriteDocument(document, rows, origins, lineEnd).document.text == text,
-          "writing back unchanged");
-
-    // A head whose last line ends in a lone lead byte takes the line end
-    // added after it into its last character; nothing else changes what is
-    // read.
-    const std::string_view head = document.Head();
-    const std::vector<std::size_t> starts = keyloom::reference::CharStarts(head);
-    const bool loneLeadAtEnd =
-        !head.empty() && keyloom::IsHighByte(head.back()) && starts.back() == head.size() - 1;
+    for (std::size_t i = 0; i < edited.Rows().Count(); ++i) {
+        rows.push_back({std::string(edited.Rows().Key(i)), std::string(edited.Rows().Command(i))});
+    }
+    Check(rows == ParseEnvText(text), "the rows are what reading lists");
+    const std::vector<std::string_view> others = OtherLines(store, edited.Lines());
+    const LineSequence original = edited.Lines();
+    const LineId anchor = InsertionAnchor(store, edited.Lines());
+    const std::string_view lineEnd = NewLineEnd(store, edited.Lines());
 
     std::uint32_t state = 2166136261u;
     for (const char c : text) state = (state ^ static_cast<unsigned char>(c)) * 16777619u;
-    // Two saves: the second starts where the list's order is no longer the
-    // file's.
-    for (int save = 0; save < 2; ++save) {
-        Edit(state, rows, origins);
-        keyloom::WrittenDocument written = keyloom::WriteDocument(document, rows, origins, lineEnd);
-        const std::vector<TextLine> before = NonHotkeyLines(document);
-        const std::vector<TextLine> after = NonHotkeyLines(written.document);
-        Check(before.size() == after.size(), "every other line survives");
-        for (std::size_t i = 0; i < before.size(); ++i) {
-            // Only a line without a line end may have gained one.
-            const std::string_view was = before[i].bytes;
-            const bool same = was == after[i].bytes ||
-                              (!before[i].ended && after[i].bytes.substr(0, was.size()) == was);
-            Check(same, "every other line survives in order");
+    EditSteps done;
+    auto apply = [&](const EditStep& step) {
+        if (edited.Apply(step, anchor).done) done.push_back(step);
+    };
+    for (int i = 0; i < 8; ++i) {
+        state = state * 1103515245u + 12345u;
+        const std::size_t count = edited.Rows().Count();
+        if (count > 0 && (state >> 16) % 2 == 0) {
+            apply(edited.RemoveStep(edited.Rows().IdAt((state >> 8) % count)));
+            continue;
         }
-        for (std::size_t row = 0; row < rows.size(); ++row) {
-            const std::size_t line = written.origins[row].line;
-            Check(line < written.document.lines.size() && written.document.lines[line].hotkey,
-                  "every row has its hotkey line");
-            Check(origins[row].line != keyloom::kNoLine || line < written.document.tailLine,
-                  "new lines stand in the head");
+        const long place = anchor == kNoLineId ? static_cast<long>(edited.Lines().size())
+                                               : edited.PlaceOf(anchor);
+        if (place > 0) {
+            const LineId before = edited.Lines()[static_cast<std::size_t>(place - 1)];
+            if (store[before].endLength == 0) {
+                const LineId ended = store.AddEnded(before, EndingFor(store[before], lineEnd));
+                const int row = edited.Rows().IndexOf(before);
+                apply(edited.RemoveStep(before));
+                apply(edited.InsertStep(ended, anchor, row));
+            }
         }
-        if (!loneLeadAtEnd) {
-            const std::string& file = written.document.text;
-            Check(keyloom::HeadLength(file) == written.document.headLength, "the head ends there");
-            Check(keyloom::ParseEnvText(file) == InFileOrder(rows, written.origins),
-                  "the written file lists the rows where their origins say");
-        }
-        document = std::move(written.document);
-        origins = std::move(written.origins);
+        const LineId line = AddHotkeyLine(store, (state >> 20) % 2 ? HotkeyVerb::Funckey
+                                                                 : HotkeyVerb::Alias,
+                                          "F" + std::to_string(i), "cmd\t" + std::to_string(i),
+                                          lineEnd);
+        apply(edited.InsertStep(line, anchor, static_cast<int>(edited.Rows().Count())));
     }
+    // Only a line that lacked a line end may have gained one.
+    const std::vector<std::string_view> after = OtherLines(store, edited.Lines());
+    Check(after.size() == others.size(), "every other line survives");
+    for (std::size_t i = 0; i < others.size(); ++i) {
+        Check(after[i] == others[i] || after[i].substr(0, others[i].size()) == others[i],
+              "every other line survives in order");
+    }
+    Check(HotkeyLinesOf(store, edited.Lines()).size() == edited.Rows().Count(),
+          "every row has its hotkey line");
+
+    // Another writer's change, made from the bytes too: lines dropped and
+    // lines added. Matched lines are the same and keep their order; carried
+    // over, the file holds every line of theirs the user did not remove,
+    // in their order, and every hotkey line the user added.
+    std::string theirs;
+    const std::vector<TextLine> split = SplitEnvLines(text);
+    for (std::size_t i = 0; i < split.size(); ++i) {
+        state = state * 1103515245u + 12345u;
+        if ((state >> 16) % 5 == 0) continue;
+        theirs.append(text.substr(split[i].begin, split[i].length + split[i].endLength));
+        if ((state >> 18) % 7 == 0) theirs.append("alias Q theirs\n");
+    }
+    MatchedText matched = MatchLines(store.View(), original, theirs);
+    std::uint32_t last = 0;
+    bool first = true;
+    for (std::size_t j = 0; j < matched.lines.size(); ++j) {
+        const std::uint32_t place = matched.knownPlace[j];
+        if (place == kUnmatched) continue;
+        const TextLine& line = matched.lines[j];
+        Check(store[original[place]].WithEnd() ==
+                  std::string_view(theirs).substr(line.begin, line.length + line.endLength),
+              "matched lines are the same");
+        Check(first || place > last, "matched lines keep their order");
+        last = place;
+        first = false;
+    }
+    const CarriedChanges carried =
+        CarryChanges(store, original, edited.Lines(), std::move(matched));
+    Check(ComposeLines(store.View(), carried.known) == theirs, "the file now is theirs");
+    std::vector<LineId> kept;
+    for (LineId id : carried.known) {
+        const bool removedByUser =
+            std::find(original.begin(), original.end(), id) != original.end() &&
+            std::find(edited.Lines().begin(), edited.Lines().end(), id) == edited.Lines().end();
+        if (!removedByUser) kept.push_back(id);
+    }
+    std::vector<LineId> theirsInResult;
+    for (LineId id : carried.lines) {
+        if (std::find(carried.known.begin(), carried.known.end(), id) != carried.known.end()) {
+            theirsInResult.push_back(id);
+        }
+    }
+    Check(theirsInResult == kept, "their lines stay in their order");
+    for (LineId id : edited.Lines()) {
+        const bool added = std::find(original.begin(), original.end(), id) == original.end();
+        if (added && store[id].hotkey && store[id].endedFrom == kNoLineId) {
+            Check(std::find(carried.lines.begin(), carried.lines.end(), id) != carried.lines.end(),
+                  "the user's new lines are carried");
+        }
+    }
+
+    // Undone in reverse, every byte is back.
+    for (auto step = done.rbegin(); step != done.rend(); ++step) {
+        Check(edited.Apply(Inverse(*step), anchor).done, "every step can be taken back");
+    }
+    Check(ComposeLines(store.View(), edited.Lines()) == text, "undoing gives back the text");
 }
 
 }  // namespace
@@ -173,12 +197,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view input(reinterpret_cast<const char*>(data), size);
 
     Check(keyloom::ParseEnvText(input) == reference::ParseEnvText(input), "reading as reference");
-    Check(keyloom::TrimSpaces(input) == reference::Trim(input), "trimming as reference");
-    Check(keyloom::TrimTrailingSpaces(input) == reference::TrimTrailing(input),
+    Check(std::string(keyloom::TrimSpacesView(input)) == reference::Trim(input), "trimming as reference");
+    Check(std::string(keyloom::TrimTrailingSpacesView(input)) == reference::TrimTrailing(input),
           "trailing trim as reference");
     CheckComposing(input);
     // A text holds no zero byte.
-    CheckWritingBack(input.substr(0, input.find('\0')));
+    CheckEditing(input.substr(0, input.find('\0')));
 
     // A save and a new start bring back every hotkey that has no hazard.
     std::vector<HotkeyEntry> safe;

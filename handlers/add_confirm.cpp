@@ -2,16 +2,21 @@
 // command, replacing the opened row in modify mode.
 #include "handlers/add_confirm.h"
 
-#include "handlers/editing_actions.h"
+#include "handlers/act.h"
+#include "handlers/editing_state.h"
+#include "window/controls/control_names.h"
+#include "window/window_ops.h"
 
 namespace keyloom {
 
 void OnAddClick() {
-    GiveAction(EditAction::Add);
+    Act([] { return Session().Add(); });
 }
 
 void OnConfirmClick() {
-    GiveAction(EditAction::Confirm);
+    // The boxes as they are at the click.
+    const PanelInput input{ControlText(kKeyBox), ControlText(kCommandBox)};
+    Act([&input] { return Session().Confirm(input); });
 }
 
 }  // namespace keyloom

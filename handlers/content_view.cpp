@@ -1,11 +1,12 @@
 #include "handlers/content_view.h"
 
-#include "handlers/editing_actions.h"
+#include "handlers/act.h"
+#include "handlers/editing_state.h"
 
 namespace keyloom {
 
 void ShowEnvContent() {
-    GiveAction(EditAction::ShowContent);
+    Act([] { return Session().ShowContent(); });
 }
 
 }  // namespace keyloom

@@ -3,7 +3,7 @@
 
 namespace keyloom {
 
-// Click handler of 按钮_env内容; after a running save, the text it wrote.
+// Click handler of 按钮_env内容: the file as it stands at the click.
 void ShowEnvContent();
 
 }  // namespace keyloom

@@ -23,7 +23,7 @@ constexpr int kCreatedHeight = 325;
 void OnMainWindowCreated() {
     SkinModuleInstance->ApplySkin(1, 110, 40, 10);
     // The edit panel starts hidden; the top-left corner stays put.
-    HideEditPanel();
+    ShowEditPanel(false);
     SetMainWindowHeight(ScaledToWindow(kCreatedHeight));
     const std::string envPath = EnvFilePathFor(ProgramFilePath());
     SetTimerInterval(kSlideRightTimer, kSlideTickMilliseconds);

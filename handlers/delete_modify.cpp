@@ -1,16 +1,20 @@
 // Delete and Modify, on the row selected at the click.
 #include "handlers/delete_modify.h"
 
-#include "handlers/editing_actions.h"
+#include "handlers/act.h"
+#include "handlers/editing_state.h"
+#include "window/hotkey_list.h"
 
 namespace keyloom {
 
 void OnDeleteClick() {
-    GiveAction(EditAction::Delete);
+    const int row = SelectedHotkeyRow();
+    Act([row] { return Session().Delete(row); });
 }
 
 void OnModifyClick() {
-    GiveAction(EditAction::Modify);
+    const int row = SelectedHotkeyRow();
+    Act([row] { return Session().Modify(row); });
 }
 
 }  // namespace keyloom

@@ -1,6 +1,6 @@
 // The editing session of this run: opened by the created handler, changed
-// only by the actions the user gives (editing_actions.h) and by the saves
-// they start, all on the window's thread.
+// only by the user's actions and by the file jobs they start, all on the
+// window's thread.
 #pragma once
 
 #include "core/editing_session.h"

@@ -6,6 +6,7 @@
 namespace keyloom {
 
 // Fills 超级列表框1 and the count label 标签2 from the env file at path.
-void LoadEnvFile(const std::string& path);
+// leaveBackup: this run never writes env.bak.
+void LoadEnvFile(const std::string& path, bool leaveBackup = false);
 
 }  // namespace keyloom

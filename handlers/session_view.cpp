@@ -1,53 +1,89 @@
 #include "handlers/session_view.h"
 
+#include "handlers/editing_state.h"
 #include "handlers/editing_texts.h"
-#include "platform/message_box.h"
-#include "window/box_focus.h"
+#include "window/boxes.h"
 #include "window/content_box.h"
 #include "window/controls/control_names.h"
 #include "window/controls/dpi_layout.h"
 #include "window/edit_panel.h"
 #include "window/hotkey_list.h"
-#include "window/text_box.h"
 #include "window/window_ops.h"
 
 namespace keyloom {
 
 namespace {
 
-// Every box gives the keyboard back to where it was.
-void ShowBox(const char* text, const char* title, unsigned style) {
-    WithFocusKept([&] { return ShowMessageBox(text, title, style); });
+const char* ReasonOf(SaveFailure failure) {
+    switch (failure) {
+        case SaveFailure::Plain:
+            return "";
+        case SaveFailure::ZeroByte:
+            return kZeroByteReason;
+        case SaveFailure::ReadOnly:
+            return kReadOnlyReason;
+        case SaveFailure::SeveralNames:
+            return kSeveralNamesReason;
+        case SaveFailure::Folder:
+            return kFolderReason;
+    }
+    return "";
 }
 
-void ShowSessionBox(SessionBox box) {
-    switch (box) {
+// A program text followed by the keys as the file has them, one a line.
+Box KeysBox(const char* text, const std::vector<std::string>& keys) {
+    Box box{BoxKind::Message, {{text, BoxText::Program}}, kFileChangedTitle, kPlainStyle};
+    for (const std::string& key : keys) {
+        box.text.push_back({"\r\n", BoxText::Program});
+        box.text.push_back({key, BoxText::EnvFile});
+    }
+    return box;
+}
+
+void ShowSessionBox(const SessionChange& change) {
+    switch (change.box) {
         case SessionBox::None:
             return;
         case SessionBox::NoSelection:
-            ShowBox(kNoSelectionText, kNoSelectionTitle, kErrorIconStyle);
+            ShowBox({BoxKind::Message, {{kNoSelectionText, BoxText::Program}}, kNoSelectionTitle,
+                     kErrorIconStyle});
             return;
         case SessionBox::InputError:
-            ShowBox(kInputErrorText, kInputErrorTitle, kErrorIconStyle);
+            ShowBox({BoxKind::Message, {{kInputErrorText, BoxText::Program}}, kInputErrorTitle,
+                     kErrorIconStyle});
             return;
         case SessionBox::SaveFailed:
-            ShowBox(kSaveFailedText, kSaveFailedTitle, kPlainStyle);
+            ShowBox({BoxKind::Message,
+                     {{std::string(kSaveFailedText) + ReasonOf(change.failure), BoxText::Program}},
+                     kSaveFailedTitle,
+                     kPlainStyle});
             return;
-        case SessionBox::SaveRefusedForNames:
-            ShowBox(kSeveralNamesText, kSaveFailedTitle, kPlainStyle);
+        case SessionBox::NotCarried:
+            ShowBox(KeysBox(kNotCarriedText, change.boxKeys));
+            return;
+        case SessionBox::NotRestored:
+            ShowBox(KeysBox(kNotRestoredText, change.boxKeys));
             return;
     }
 }
 
 }  // namespace
 
-void ShowSessionChange(SessionChange& change) {
+LineId SelectedLine() {
+    return Session().RowLine(SelectedHotkeyRow());
+}
+
+void ShowSessionChange(SessionChange& change, LineId selectedBefore) {
     ShowHotkeyListChanges(change.list);
-    if (change.marksChanged) RedrawHotkeyList();
-    if (change.panelShown) {
-        SetMainWindowWidth(
-            ScaledToWindow(*change.panelShown ? kPanelShownWidth : kPanelHiddenWidth));
+    if (change.select) {
+        SelectHotkeyRow(*change.select);
+    } else if (!change.list.empty()) {
+        // The row selected before stays selected where the change put it.
+        const int row = Session().RowOfLine(selectedBefore);
+        if (row >= 0 && row != SelectedHotkeyRow()) KeepHotkeyRowSelected(row);
     }
+    if (change.marksChanged) RedrawHotkeyList();
+    if (change.panelShown) ShowEditPanel(*change.panelShown);
     if (change.groupCaption) SetControlText(kPanelGroup, *change.groupCaption);
     if (change.confirmCaption) SetControlText(kConfirmButton, *change.confirmCaption);
     if (change.keyBox) SetControlText(kKeyBox, *change.keyBox);
@@ -56,10 +92,12 @@ void ShowSessionChange(SessionChange& change) {
     if (change.countCaption) SetControlText(kCountLabel, *change.countCaption);
     if (change.focus == FocusTarget::KeyBox) FocusControl(kKeyBox);
     if (change.focus == FocusTarget::HotkeyList) FocusControl(kHotkeyList);
-    ShowSessionBox(change.box);
+    ShowSessionBox(change);
     if (change.envContent) {
-        // Our own box: it gives the keyboard back itself.
-        ShowTextBox(std::move(*change.envContent), kEnvContentTitle);
+        ShowBox({BoxKind::LongText,
+                 {{std::move(*change.envContent), BoxText::EnvFile}},
+                 kEnvContentTitle,
+                 kPlainStyle});
     }
 }
 

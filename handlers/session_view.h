@@ -1,12 +1,18 @@
-// Shows what an editing operation changed: the list, the panel's width,
-// captions and boxes, the count, the focus and the message boxes.
+// Shows what an editing operation changed: the list and its selection,
+// the panel's width, captions and boxes, the count, the focus and the
+// boxes it asks for.
 #pragma once
 
-#include "core/session_change.h"
+#include "core/editing_session.h"
 
 namespace keyloom {
 
 // Applies the change to the window; the texts are moved out of it.
-void ShowSessionChange(SessionChange& change);
+// selectedBefore: the line of the row selected before the change, which
+// stays selected wherever the change moved it.
+void ShowSessionChange(SessionChange& change, LineId selectedBefore);
+
+// The line of the row selected now, or kNoLineId.
+LineId SelectedLine();
 
 }  // namespace keyloom

@@ -12,27 +12,24 @@ namespace keyloom {
 
 namespace {
 
-constexpr ControlId kLinkName = kLinkControl;
-constexpr ControlId kRightTimer = kSlideRightTimer;
-constexpr ControlId kLeftTimer = kSlideLeftTimer;
 constexpr int kRightTurn = 65;
 constexpr int kLeftTurn = 0;
 
 }  // namespace
 
 void OnSlideRightTick() {
-    SetControlLeft(kLinkName, ControlLeft(kLinkName) + 1);
-    if (ControlLeft(kLinkName) >= ScaledToWindow(kRightTurn)) {
-        SetTimerInterval(kLeftTimer, kSlideTickMilliseconds);
-        SetTimerInterval(kRightTimer, 0);
+    SetControlLeft(kLinkControl, ControlLeft(kLinkControl) + 1);
+    if (ControlLeft(kLinkControl) >= ScaledToWindow(kRightTurn)) {
+        SetTimerInterval(kSlideLeftTimer, kSlideTickMilliseconds);
+        SetTimerInterval(kSlideRightTimer, 0);
     }
 }
 
 void OnSlideLeftTick() {
-    SetControlLeft(kLinkName, ControlLeft(kLinkName) - 1);
-    if (ControlLeft(kLinkName) == ScaledToWindow(kLeftTurn)) {
-        SetTimerInterval(kLeftTimer, 0);
-        SetTimerInterval(kRightTimer, kSlideTickMilliseconds);
+    SetControlLeft(kLinkControl, ControlLeft(kLinkControl) - 1);
+    if (ControlLeft(kLinkControl) == ScaledToWindow(kLeftTurn)) {
+        SetTimerInterval(kSlideLeftTimer, 0);
+        SetTimerInterval(kSlideRightTimer, kSlideTickMilliseconds);
     }
 }
 

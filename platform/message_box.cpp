@@ -1,24 +1,23 @@
 #include "platform/message_box.h"
 
-#include <windows.h>
-
-#include <string>
-
 #include "platform/program_text.h"
 
 namespace keyloom {
 
-static int SystemMessageBox(const char* text, const char* title, unsigned style, BoxText textKind) {
-    const std::wstring wideText =
-        textKind == BoxText::EnvFile ? WideAnsiText(text) : WideProgramText(text);
-    return MessageBoxW(nullptr, wideText.c_str(), WideProgramText(title).c_str(),
-                       style | MB_TASKMODAL);
+std::string JoinedText(const std::vector<TextPiece>& text) {
+    std::string joined;
+    for (const TextPiece& piece : text) joined += piece.bytes;
+    return joined;
 }
 
-MessageBoxFunction gMessageBoxFunction = SystemMessageBox;
-
-int ShowMessageBox(const char* text, const char* title, unsigned style, BoxText textKind) {
-    return gMessageBoxFunction(text, title, style, textKind);
+int ShowSystemMessageBox(HWND owner, const std::vector<TextPiece>& text, const char* title,
+                         unsigned style) {
+    std::wstring wide;
+    for (const TextPiece& piece : text) {
+        wide += piece.kind == BoxText::EnvFile ? WideAnsiText(piece.bytes)
+                                               : WideProgramText(piece.bytes);
+    }
+    return MessageBoxW(owner, wide.c_str(), WideProgramText(title ? title : "").c_str(), style);
 }
 
 }  // namespace keyloom

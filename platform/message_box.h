@@ -1,22 +1,29 @@
-// Message boxes go through one function pointer, so tests can watch them
-// without a box blocking the run.
+// The system's message box, its text made of pieces whose bytes are either
+// the program's own or the env file's, each turned into wide text as its
+// kind asks.
 #pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
 
 namespace keyloom {
 
-// Whose bytes a box's text is: the program's own (code page 936, as every
-// title is) or the env file's, in the system's ANSI code page.
+// Whose bytes a piece of a box's text is: the program's own (code page
+// 936, as every title is) or the env file's, in the system's ANSI code page.
 enum class BoxText { Program, EnvFile };
 
-using MessageBoxFunction = int (*)(const char* text, const char* title, unsigned style,
-                                   BoxText textKind);
+struct TextPiece {
+    std::string bytes;
+    BoxText kind;
+};
 
-// Shows a box modal to the whole application, without an owner window.
-int ShowMessageBox(const char* text, const char* title, unsigned style,
-                   BoxText textKind = BoxText::Program);
+// The pieces' bytes, joined.
+std::string JoinedText(const std::vector<TextPiece>& text);
 
-// The function that ShowMessageBox calls; by default the system's box,
-// given its texts as wide text.
-extern MessageBoxFunction gMessageBoxFunction;
+// MessageBoxW with the pieces and the title as wide text; its answer.
+int ShowSystemMessageBox(HWND owner, const std::vector<TextPiece>& text, const char* title,
+                         unsigned style);
 
 }  // namespace keyloom

@@ -13,17 +13,12 @@ bool IsPanelShownAt(int windowWidth, unsigned dpi) {
     return windowWidth >= ScaledForDpi(kPanelShownFrom, dpi);
 }
 
-int ToggledPanelWidth(int windowWidth, unsigned dpi) {
-    return ScaledForDpi(IsPanelShownAt(windowWidth, dpi) ? kPanelHiddenWidth : kPanelShownWidth,
-                        dpi);
-}
-
 bool IsEditPanelShown() {
     return IsPanelShownAt(MainWindowWidth(), MainWindowDpi());
 }
 
-void HideEditPanel() {
-    SetMainWindowWidth(ScaledToWindow(kPanelHiddenWidth));
+void ShowEditPanel(bool shown) {
+    SetMainWindowWidth(ScaledToWindow(shown ? kPanelShownWidth : kPanelHiddenWidth));
 }
 
 bool IsInHiddenEditPanel(HWND control) {

@@ -1,6 +1,7 @@
-// The edit panel as the window holds it: the two group boxes on the right
+// The edit panel as the window shows it: the two group boxes on the right
 // and the controls inside them. Only the window's width shows or hides it;
 // its controls stay visible windows, lying outside the narrowed window.
+// Whether it is shown is the editing session's to say.
 #pragma once
 
 #include <windows.h>
@@ -16,15 +17,12 @@ inline constexpr int kPanelShownFrom = 470;
 // The panel rule on a window width in pixels at dpi.
 bool IsPanelShownAt(int windowWidth, unsigned dpi);
 
-// The width a toggle sets: shown when it was hidden, else hidden. The test
-// is against 470, not against the 474 it sets.
-int ToggledPanelWidth(int windowWidth, unsigned dpi);
-
 // True while the window is wide enough to show the panel.
 bool IsEditPanelShown();
 
-// Sets the window's width that hides the panel.
-void HideEditPanel();
+// Sets the window's width that shows or hides the panel (the editing
+// session decides which).
+void ShowEditPanel(bool shown);
 
 // True for a panel group box, or a control inside one, while the window's
 // width hides the panel: no key press may reach such a control.

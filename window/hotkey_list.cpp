@@ -14,16 +14,14 @@ namespace keyloom {
 namespace {
 
 // The rows the list shows; their owner changes them only on this thread.
-const std::vector<HotkeyEntry>* gShownRows = nullptr;
-// For each row, the row whose later line Allegro uses instead, or -1.
-const std::vector<int>* gCoveringRows = nullptr;
+const HotkeyRows* gShownRows = nullptr;
 
 // The tip of a dead row: "已被后面的 <key> 覆盖", the key as the file holds it.
 constexpr std::string_view kCoveredTipBefore = "已被后面的 ";
 constexpr std::string_view kCoveredTipAfter = " 覆盖";
 
 std::size_t ShownCount() {
-    return gShownRows ? gShownRows->size() : 0;
+    return gShownRows ? gShownRows->Count() : 0;
 }
 
 HWND HotkeyList() {
@@ -115,15 +113,24 @@ LRESULT FindRowByTypedKey(const NMHDR& header) {
     for (int i = 0; i < count; ++i) {
         const int row = (start + i) % count;
         if (row < start && (find.lvfi.flags & LVFI_WRAP) == 0) break;
-        if (KeyBeginsWith((*gShownRows)[static_cast<std::size_t>(row)].key, prefix)) return row;
+        if (KeyBeginsWith(gShownRows->Key(static_cast<std::size_t>(row)), prefix)) return row;
     }
     return -1;
 }
 
+// One row selected and focused (-1: none), as a click on it would.
+void SetSelection(HWND list, int row) {
+    LVITEMA item = {};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+    if (row < 0 || row >= HotkeyRowCount()) return;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+    SendMessageA(list, LVM_SETSELECTIONMARK, 0, row);
+}
+
 bool IsCovered(int row) {
-    return IsRow(row) && gCoveringRows != nullptr &&
-           static_cast<std::size_t>(row) < gCoveringRows->size() &&
-           (*gCoveringRows)[static_cast<std::size_t>(row)] >= 0;
+    return IsRow(row) && gShownRows->IsDead(static_cast<std::size_t>(row));
 }
 
 // A dead row's key and command in the system's grey text.
@@ -143,7 +150,7 @@ void AnswerInfoTip(const NMHDR& header) {
         auto& tip = reinterpret_cast<NMLVGETINFOTIPA&>(const_cast<NMHDR&>(header));
         if (!IsCovered(tip.iItem) || tip.pszText == nullptr || tip.cchTextMax <= 0) return;
         std::string text(kCoveredTipBefore);
-        text.append((*gShownRows)[static_cast<std::size_t>(tip.iItem)].key)
+        text.append(gShownRows->Key(static_cast<std::size_t>(tip.iItem)))
             .append(kCoveredTipAfter);
         CopyCellText(text, tip.pszText, tip.cchTextMax);
         return;
@@ -152,7 +159,7 @@ void AnswerInfoTip(const NMHDR& header) {
     if (!IsCovered(tip.iItem) || tip.pszText == nullptr || tip.cchTextMax <= 0) return;
     // The key is the file's bytes, the words the program's own.
     const std::wstring text = WideProgramText(kCoveredTipBefore) +
-                              WideAnsiText((*gShownRows)[static_cast<std::size_t>(tip.iItem)].key) +
+                              WideAnsiText(gShownRows->Key(static_cast<std::size_t>(tip.iItem))) +
                               WideProgramText(kCoveredTipAfter);
     const std::size_t length = std::min(text.size(), static_cast<std::size_t>(tip.cchTextMax - 1));
     std::copy(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(length), tip.pszText);
@@ -161,9 +168,8 @@ void AnswerInfoTip(const NMHDR& header) {
 
 }  // namespace
 
-void ShowHotkeyRows(const std::vector<HotkeyEntry>* rows, const std::vector<int>* coveringRows) {
+void ShowHotkeyRows(const HotkeyRows* rows) {
     gShownRows = rows;
-    gCoveringRows = coveringRows;
     HWND list = HotkeyList();
     if (!list) return;
     ListView_SetExtendedListViewStyleEx(list, LVS_EX_INFOTIP, LVS_EX_INFOTIP);
@@ -177,8 +183,8 @@ int HotkeyRowCount() {
 
 std::string HotkeyCell(int row, int column) {
     if (!IsRow(row) || column < 0 || column > 1) return {};
-    const HotkeyEntry& entry = (*gShownRows)[static_cast<std::size_t>(row)];
-    return column == 0 ? entry.key : entry.command;
+    const std::size_t at = static_cast<std::size_t>(row);
+    return std::string(column == 0 ? gShownRows->Key(at) : gShownRows->Command(at));
 }
 
 void ShowHotkeyListChanges(const std::vector<ListChange>& changes) {
@@ -186,9 +192,10 @@ void ShowHotkeyListChanges(const std::vector<ListChange>& changes) {
     if (!list || changes.empty()) return;
     // The first row whose place on the screen the changes move or fill.
     int firstChanged = HotkeyRowCount();
+    bool allNew = false;
     for (const ListChange& change : changes) {
-        firstChanged = std::min(firstChanged,
-                                change.kind == ListChange::Counted ? change.row - 1 : change.row);
+        if (change.kind == ListChange::Replaced) allNew = true;
+        firstChanged = std::min(firstChanged, change.row);
     }
     const LRESULT top = SendMessageA(list, LVM_GETTOPINDEX, 0, 0);
     const std::array<SCROLLBARINFO, 2> barsBefore = ScrollBars(list);
@@ -197,15 +204,25 @@ void ShowHotkeyListChanges(const std::vector<ListChange>& changes) {
     // WM_SETREDRAW does, without the list's own handling of it), it draws
     // them once, with the rows that changed, when it next paints.
     DefWindowProcA(list, WM_SETREDRAW, FALSE, 0);
+    int selected = SelectedHotkeyRow();
+    int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
     for (const ListChange& change : changes) {
         // The list moves the selection and focus of the rows after a
-        // deleted one up, as it does for rows of its own; an append keeps
-        // its selection and scrolled place.
+        // deleted one up, as it does for rows of its own. An owner-data
+        // list takes no insertion: its count grows, and the selection is
+        // moved down by hand.
         if (change.kind == ListChange::Deleted) {
             SendMessageA(list, LVM_DELETEITEM, change.row, 0);
-        } else if (change.kind == ListChange::Counted) {
-            SendMessageA(list, LVM_SETITEMCOUNT, change.row,
-                         LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+            if (selected > change.row) --selected;
+            if (selected == change.row) selected = -1;
+            --count;
+        } else if (change.kind == ListChange::Inserted) {
+            ++count;
+            SendMessageA(list, LVM_SETITEMCOUNT, count, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+            if (selected >= change.row) SetSelection(list, ++selected);
+        } else {
+            count = change.row;
+            SendMessageA(list, LVM_SETITEMCOUNT, count, LVSICF_NOSCROLL);
         }
     }
     DefWindowProcA(list, WM_SETREDRAW, TRUE, 0);
@@ -215,16 +232,27 @@ void ShowHotkeyListChanges(const std::vector<ListChange>& changes) {
         RedrawWindow(list, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
     }
     // The rows from the first changed one down, or all when the list
-    // scrolled.
+    // scrolled or every row is new.
     RECT changed;
     GetClientRect(list, &changed);
-    if (SendMessageA(list, LVM_GETTOPINDEX, 0, 0) == top && firstChanged > top) {
+    if (!allNew && SendMessageA(list, LVM_GETTOPINDEX, 0, 0) == top && firstChanged > top) {
         RECT row = {LVIR_BOUNDS};
         if (SendMessageA(list, LVM_GETITEMRECT, firstChanged, reinterpret_cast<LPARAM>(&row))) {
             changed.top = std::max(changed.top, row.top);
         }
     }
     if (changed.top < changed.bottom) InvalidateRect(list, &changed, FALSE);
+}
+
+void KeepHotkeyRowSelected(int row) {
+    if (HWND list = HotkeyList()) SetSelection(list, row);
+}
+
+void SelectHotkeyRow(int row) {
+    HWND list = HotkeyList();
+    if (!list) return;
+    SetSelection(list, row);
+    if (row >= 0 && row < HotkeyRowCount()) SendMessageA(list, LVM_ENSUREVISIBLE, row, FALSE);
 }
 
 void RedrawHotkeyList() {
@@ -245,9 +273,9 @@ bool AnswerHotkeyListNotification(const NMHDR& header, LRESULT* result) {
         if ((item.mask & LVIF_TEXT) != 0) {
             std::string_view text;
             if (IsRow(item.iItem)) {
-                const HotkeyEntry& entry = (*gShownRows)[static_cast<std::size_t>(item.iItem)];
-                if (item.iSubItem == 0) text = entry.key;
-                if (item.iSubItem == 1) text = entry.command;
+                const std::size_t row = static_cast<std::size_t>(item.iItem);
+                if (item.iSubItem == 0) text = gShownRows->Key(row);
+                if (item.iSubItem == 1) text = gShownRows->Command(row);
             }
             CopyCellText(text, item.pszText, item.cchTextMax);
         }

@@ -11,26 +11,29 @@
 #include <string>
 #include <vector>
 
-#include "core/env_text.h"
+#include "core/hotkey_rows.h"
 #include "core/session_change.h"
 
 namespace keyloom {
 
-// The rows to show from now on (null for none), and for each the row whose
-// later line binds its key instead (-1 for a live row): a dead row is drawn
-// grey, with a tip that says why. Both must outlive their showing and
-// change only on this thread, each change then told.
-void ShowHotkeyRows(const std::vector<HotkeyEntry>* rows,
-                    const std::vector<int>* coveringRows = nullptr);
+// The rows to show from now on (null for none): a dead row is drawn grey,
+// with a tip that says why. They must outlive their showing and change
+// only on this thread, each change then told.
+void ShowHotkeyRows(const HotkeyRows* rows);
 
 int HotkeyRowCount();
 // The cell's whole text, of any length; empty for an empty cell or one
 // outside the list.
 std::string HotkeyCell(int row, int column);
 // Brings the list control up to the rows after the changes, in order:
-// their count, the selection moved with deleted rows, the changed rows
-// drawn again. An append keeps the selection and the scrolled place.
+// their count, the selection moved with deleted and inserted rows, the
+// changed rows drawn again. An append keeps the selection and the
+// scrolled place; rows all new are all drawn again.
 void ShowHotkeyListChanges(const std::vector<ListChange>& changes);
+// Selects one row (-1 for none) and brings it into view; or keeps it the
+// selected row without scrolling, as after rows around it changed.
+void SelectHotkeyRow(int row);
+void KeepHotkeyRowSelected(int row);
 // Every shown row drawn again, as when which rows are dead changed.
 void RedrawHotkeyList();
 // The first selected row, or -1.

@@ -9,12 +9,14 @@
 #include "window/controls/control_factory.h"
 #include "window/controls/dpi_layout.h"
 #include "window/hotkey_list.h"
+#include "window/hotkey_list_menu.h"
 #include "window/controls/hyperlink.h"
 #include "window/controls/logo_picture.h"
 #include "window/memo/memo_box.h"
 #include "window/controls/window_registry.h"
 #include "window/window_focus.h"
 #include "window/window_ops.h"
+#include "window/window_tasks.h"
 
 namespace keyloom {
 
@@ -58,11 +60,13 @@ void OnDestroy() {
     ForgetWindowHandles();
     ForgetFocusedControl();
     ForgetTimerIntervals();
+    ForgetWindowTasks();
     EndMainWindowLayout();
     RaiseWindowEvent(ControlEvent::Destroyed);
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (RunWindowTask(window, message, wParam, lParam)) return 0;
     switch (message) {
         case WM_COMMAND:
             OnCommand(wParam, lParam);
@@ -77,6 +81,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             }
             break;
         }
+        case WM_CONTEXTMENU:
+            if (TakeListContextMenu(reinterpret_cast<HWND>(wParam), lParam)) {
+                RaiseWindowEvent(ControlEvent::ListMenu);
+                return 0;
+            }
+            break;
         case WM_CTLCOLORSTATIC:
             return OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         case WM_DPICHANGED:
@@ -84,12 +94,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return 0;
         case WM_ACTIVATE:
             OnMainWindowActivate(window, wParam);
+            if (LOWORD(wParam) != WA_INACTIVE) RaiseWindowEvent(ControlEvent::Activated);
             return 0;
         case WM_CLOSE:
             OnClose(window);
-            return 0;
-        case kSaveDoneMessage:
-            RaiseWindowEvent(ControlEvent::SaveDone);
             return 0;
         case WM_DESTROY:
             OnDestroy();

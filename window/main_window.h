@@ -17,10 +17,6 @@ inline constexpr const char* kMainWindowTitle = "Allegro Keyloom";
 inline constexpr int kDescribedWidth = 477;
 inline constexpr int kDescribedHeight = 328;
 
-// Posted to the main window by a save's thread when the save is done; the
-// window thread then takes the save's outcome back (ControlEvent::SaveDone).
-inline constexpr UINT kSaveDoneMessage = WM_APP + 1;
-
 // Registers the window classes and initialises the common controls and
 // COM (for the logo decoder). Safe to call more than once.
 void PrepareMainWindowLayout();

@@ -126,12 +126,12 @@ std::vector<WORD> BoxTemplate(const char* title) {
     return words;
 }
 
-void SystemTextBox(std::string text, const char* title) {
+}  // namespace
+
+void ShowTextBoxWindow(std::string text, const char* title) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     // Registered with the main window; here too for a program without one.
     RegisterMemoClass(instance);
-    HWND focus = GetFocus();
-    HWND active = GetActiveWindow();
     TextBoxState state;
     state.text = std::move(text);
     // Modal to the whole application, as a message box without an owner
@@ -142,21 +142,6 @@ void SystemTextBox(std::string text, const char* title) {
                             TextBoxProc, reinterpret_cast<LPARAM>(&state));
     EnableAgain(state);
     DeleteWindowFonts(state.fonts);
-    // A box without an owner gives the activation back to no one: the
-    // window the user was in gets it again, and the control its focus.
-    if (active && IsWindow(active)) {
-        SetForegroundWindow(active);
-        SetActiveWindow(active);
-    }
-    if (focus && IsWindow(focus)) SetFocus(focus);
-}
-
-}  // namespace
-
-TextBoxFunction gTextBoxFunction = SystemTextBox;
-
-void ShowTextBox(std::string text, const char* title) {
-    gTextBoxFunction(std::move(text), title);
 }
 
 }  // namespace keyloom

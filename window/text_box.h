@@ -4,7 +4,7 @@
 // modal to the whole application and has no owner window, as the program's
 // message boxes are; one button, 确定, closes it, and so do Enter and Esc.
 // The text can be scrolled, selected and copied with the keys and the
-// mouse. Tests watch it through the same kind of seam as message boxes.
+// mouse.
 #pragma once
 
 #include <string>
@@ -12,13 +12,8 @@
 namespace keyloom {
 
 // text: bytes as the content box shows them; title: code page 936, as every
-// program text. Returns when the box is closed, with the window that was
-// active before it active again and the focus where it was.
-using TextBoxFunction = void (*)(std::string text, const char* title);
-
-void ShowTextBox(std::string text, const char* title);
-
-// The function that ShowTextBox calls; by default the box itself.
-extern TextBoxFunction gTextBoxFunction;
+// program text. Returns when the box is closed. Shown through ShowBox
+// (boxes.h), which gives the keyboard back afterwards.
+void ShowTextBoxWindow(std::string text, const char* title);
 
 }  // namespace keyloom

@@ -2,6 +2,7 @@
 
 #include "window/controls/control_names.h"
 #include "window/edit_panel.h"
+#include "window/controls/window_registry.h"
 #include "window/window_ops.h"
 
 namespace keyloom {
@@ -9,6 +10,15 @@ namespace keyloom {
 namespace {
 
 HWND gFocusedControl = nullptr;
+
+// control when it can take the keyboard, else the hotkey list.
+HWND FocusableOr(HWND window, HWND control) {
+    if (!control || !IsWindow(control) || !IsChild(window, control) ||
+        IsInHiddenEditPanel(control)) {
+        return ControlWindow(kHotkeyList);
+    }
+    return control;
+}
 
 }  // namespace
 
@@ -19,12 +29,16 @@ void OnMainWindowActivate(HWND window, WPARAM wParam) {
         return;
     }
     if (HIWORD(wParam) != 0) return;  // minimised: no focus to give
-    HWND control = gFocusedControl;
-    if (!control || !IsWindow(control) || !IsChild(window, control) ||
-        IsInHiddenEditPanel(control)) {
-        control = ControlWindow(kHotkeyList);
-    }
-    if (control) SetFocus(control);
+    if (HWND control = FocusableOr(window, gFocusedControl)) SetFocus(control);
+}
+
+void GiveKeyboardBack(HWND focused) {
+    HWND window = MainWindow();
+    if (!window || !IsWindowEnabled(window)) return;
+    if (focused && IsChild(window, focused)) gFocusedControl = focused;
+    if (GetActiveWindow() != window) SetActiveWindow(window);
+    HWND control = FocusableOr(window, focused);
+    if (control && GetFocus() != control) SetFocus(control);
 }
 
 void ForgetFocusedControl() {

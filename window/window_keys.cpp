@@ -63,6 +63,25 @@ const ButtonKey* ButtonKeyFor(HWND control, WPARAM key) {
     return nullptr;
 }
 
+// Ctrl+Z takes back a change and Ctrl+Y or Ctrl+Shift+Z does it again,
+// wherever the focus is but in the key and command boxes, where they undo
+// the typing as in any edit box. True when the key was one of them.
+bool HandleUndoKey(const MSG& message) {
+    if (message.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) >= 0 ||
+        GetKeyState(VK_MENU) < 0) {
+        return false;
+    }
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
+    const bool undo = message.wParam == 'Z' && !shift;
+    const bool redo = message.wParam == 'Y' || (message.wParam == 'Z' && shift);
+    if (!undo && !redo) return false;
+    if (message.hwnd == ControlWindow(kKeyBox) || message.hwnd == ControlWindow(kCommandBox)) {
+        return false;
+    }
+    RaiseWindowEvent(undo ? ControlEvent::Undo : ControlEvent::Redo);
+    return true;
+}
+
 }  // namespace
 
 bool HandleWindowKey(const MSG& message) {
@@ -70,6 +89,7 @@ bool HandleWindowKey(const MSG& message) {
     HWND window = MainWindow();
     if (!window || !message.hwnd) return false;
     if (message.hwnd != window && !IsChild(window, message.hwnd)) return false;
+    if (HandleUndoKey(message)) return true;
     const bool keyDown = message.message == WM_KEYDOWN;
     if (keyDown && message.wParam == VK_ESCAPE) {
         PostMessageA(window, WM_CLOSE, 0, 0);

@@ -11,8 +11,10 @@ namespace keyloom {
 // env数据, then the panel's key box, command box, 确认 and content box),
 // never into the hidden edit panel, whose controls get no key at all.
 // Delete on the list does what 删除 does, Enter and F2 what 修改 does, Enter
-// in the key and command boxes what 确认 does. True when the message was
-// used up. Both message loops call it.
+// in the key and command boxes what 确认 does. Ctrl+Z takes back the last
+// change and Ctrl+Y (or Ctrl+Shift+Z) does it again, but in the key and
+// command boxes, where they work on the typing. True when the message was
+// used up.
 bool HandleWindowKey(const MSG& message);
 
 }  // namespace keyloom

@@ -13,10 +13,9 @@
 #include "bench/editing/bench_parts.h"
 #include "bench/editing/bench_run.h"
 #include "tests/harness/harness.h"
-#include "platform/message_box.h"
 #include "window/controls/control_names.h"
 #include "window/memo/memo_box.h"
-#include "window/text_box.h"
+#include "window/boxes.h"
 #include "window/window_ops.h"
 
 namespace keyloom::bench {
@@ -43,8 +42,7 @@ double TimeKeystroke(HWND box, bool atEnd) {
 
 // The real boxes, taken before any recorder replaces them (the seams are
 // set before the program's own initialisation runs).
-const MessageBoxFunction kSystemMessageBox = gMessageBoxFunction;
-const TextBoxFunction kSystemTextBox = gTextBoxFunction;
+const BoxFunction kSystemBox = gBoxFunction;
 
 struct ShownBox {
     HWND box = nullptr;
@@ -87,10 +85,8 @@ double TimeBox(Show show) {
 
 void RunEnvContent(int repetitions) {
     using namespace keyloom::test;
-    const MessageBoxFunction recordedBox = gMessageBoxFunction;
-    const TextBoxFunction recordedTextBox = gTextBoxFunction;
-    gMessageBoxFunction = kSystemMessageBox;
-    gTextBoxFunction = kSystemTextBox;
+    const BoxFunction recordedBox = gBoxFunction;
+    gBoxFunction = kSystemBox;
     const std::string env = EnvOfBytes(20000000);
     if (StartMainWindowForTest(env) == nullptr) std::exit(2);
     HWND button = ControlWindow("按钮_env内容");
@@ -101,7 +97,9 @@ void RunEnvContent(int repetitions) {
         bare.push_back(TimeBox(
             [] { MessageBoxW(nullptr, L"alias F2 zoom fit", L"env", MB_OK | MB_TASKMODAL); }));
         large.push_back(TimeBox([button] { SendMessageA(button, BM_CLICK, 0, 0); }));
-        small.push_back(TimeBox([] { ShowTextBox("alias F2 zoom fit", "env"); }));
+        small.push_back(TimeBox([] {
+            ShowBox({BoxKind::LongText, {{"alias F2 zoom fit", BoxText::EnvFile}}, "env"});
+        }));
     }
     PrintRatio("env box", "20 MB env, click to shown", Median(large), Median(bare), 1.0);
     std::printf(
@@ -109,8 +107,7 @@ void RunEnvContent(int repetitions) {
         "with the same text: %.1f ms)\n",
         Median(small));
     CloseMainWindowForTest();
-    gMessageBoxFunction = recordedBox;
-    gTextBoxFunction = recordedTextBox;
+    gBoxFunction = recordedBox;
 }
 
 void RunKeystrokes(int repetitions) {

@@ -1,78 +1,41 @@
-// The editing session on real files, without a window: every editing rule
-// of the four buttons, the actions given while a save runs, and the save
-// on a thread of its own (this test also runs under ThreadSanitizer).
+// The editing session on real files, without a window: the editing rules
+// of the buttons, changes made while a save runs on another thread (this
+// test also runs under ThreadSanitizer), keys bound twice, undo and redo,
+// and the file changed by another writer.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <condition_variable>
-#include <mutex>
+#include <cstdio>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/edit_mode.h"
 #include "core/editing_session.h"
 #include "core/env_text.h"
-#include "core/save_worker.h"
+#include "tests/core/env_shapes.h"
 #include "tests/core/scratch_folder.h"
+#include "tests/core/session_run.h"
 
 namespace keyloom {
 namespace {
 
-using Rows = std::vector<HotkeyEntry>;
+using testing::Rows;
+using testing::SessionRun;
 
 Rows FiveRows() {
     return {
         {"F1", "zoom fit"}, {"F2", "zoom in"}, {"F3", "pan  left"}, {"F4", "x"}, {"F5", "done"}};
 }
 
-// Carries out actions as the window does: one at a time, each save on the
-// worker's thread, the next action only once the save has come back. The
-// changes are kept in order.
-class Driver {
-public:
-    explicit Driver(const std::string& env) { open = session.Open(env); }
-
-    // Gives the actions at once, then carries them all out.
-    void Run(std::vector<EditAction> actions, PanelInput input = {}) {
-        for (const EditAction& action : actions) session.Give(action);
-        while (auto action = session.NextAction()) {
-            SessionChange change = session.Carry(*action, input);
-            const bool save = change.save;
-            changes.push_back(std::move(change));
-            if (save) changes.push_back(SaveOnWorker());
-        }
-    }
-
-    SessionChange SaveOnWorker() {
-        bool done = false;
-        worker.Start(session.BeginSave(), [this, &done] {
-            std::lock_guard<std::mutex> lock(mutex);
-            done = true;
-            doneChanged.notify_one();
-        });
-        // The window paints meanwhile: it reads the rows the save reads.
-        std::size_t painted = 0;
-        for (const HotkeyEntry& row : session.Rows()) painted += row.key.size();
-        EXPECT_TRUE(session.IsSaveRunning());
-        EXPECT_FALSE(session.NextAction().has_value());
-        {
-            std::unique_lock<std::mutex> lock(mutex);
-            doneChanged.wait(lock, [&done] { return done; });
-        }
-        return session.FinishSave(worker.Finish());
-    }
-
-    EditingSession session;
-    SaveWorker worker;
-    SessionChange open;
-    std::vector<SessionChange> changes;
-    std::mutex mutex;
-    std::condition_variable doneChanged;
-};
+void PrintTo(const HotkeyEntry& entry, std::ostream* out) {
+    *out << "{'" << entry.key << "', '" << entry.command << "'}";
+}
 
 class EditingSessionTest : public ::testing::Test {
 protected:
-    void SetUp() override { testing::WriteBytes(env_, ComposeEnvText(FiveRows())); }
+    void SetUp() override { Write(ComposeEnvText(FiveRows())); }
+    void Write(const std::string& bytes) { testing::WriteBytes(env_, bytes); }
     std::string Env() const { return testing::ReadBytes(env_); }
 
     testing::ScratchFolder folder_;
@@ -80,10 +43,9 @@ protected:
 };
 
 TEST_F(EditingSessionTest, AddAndModifyOpenThePanelWithTheirCaptionsAndTheFile) {
-    Driver run(env_);
+    SessionRun run(env_);
     EXPECT_EQ(run.open.countCaption, "5\xB8\xF6");
-    run.Run({{EditAction::Modify, 1}});
-    const SessionChange& modify = run.changes.back();
+    const SessionChange modify = run.Modify(1);
     EXPECT_EQ(modify.panelShown, true);
     EXPECT_EQ(modify.groupCaption, kModifyGroupCaption);
     EXPECT_EQ(modify.confirmCaption, kModifyConfirmCaption);
@@ -91,157 +53,167 @@ TEST_F(EditingSessionTest, AddAndModifyOpenThePanelWithTheirCaptionsAndTheFile) 
     EXPECT_EQ(modify.commandBox, "zoom in");
     EXPECT_EQ(modify.contentBox, Env());
     EXPECT_EQ(modify.focus, FocusTarget::KeyBox);
-    EXPECT_FALSE(modify.save);
+    EXPECT_EQ(modify.verb, HotkeyVerb::Alias);
+    EXPECT_TRUE(modify.verbChosen);
     // A second click hides the panel, yet still opens the row it names.
-    run.Run({{EditAction::Modify, 3}, {EditAction::Add, 0}});
-    EXPECT_EQ(run.changes[1].panelShown, false);
-    EXPECT_EQ(run.changes[1].focus, FocusTarget::HotkeyList);
-    EXPECT_EQ(run.changes[1].keyBox, "F4");
+    const SessionChange again = run.Modify(3);
+    EXPECT_EQ(again.panelShown, false);
+    EXPECT_EQ(again.focus, FocusTarget::HotkeyList);
+    EXPECT_EQ(again.keyBox, "F4");
     EXPECT_EQ(run.session.OpenedRowIndex(), 3);
-    EXPECT_EQ(run.changes[2].panelShown, true);
-    EXPECT_EQ(run.changes[2].confirmCaption, kAddConfirmCaption);
-    EXPECT_FALSE(run.changes[2].keyBox.has_value());
+    const SessionChange add = run.Add();
+    EXPECT_EQ(add.panelShown, true);
+    EXPECT_EQ(add.confirmCaption, kAddConfirmCaption);
+    EXPECT_FALSE(add.keyBox.has_value());
+    EXPECT_FALSE(add.verbChosen);
     EXPECT_FALSE(run.session.IsModifyMode());
+    EXPECT_TRUE(run.jobChanges.empty());
 }
 
 TEST_F(EditingSessionTest, NoSelectionAndBadInputShowTheirBoxAndChangeNothing) {
-    Driver run(env_);
-    run.Run({{EditAction::Delete, -1}, {EditAction::Modify, -1}, {EditAction::Add, 0}});
-    EXPECT_EQ(run.changes[0].box, SessionBox::NoSelection);
-    EXPECT_EQ(run.changes[1].box, SessionBox::NoSelection);
-    EXPECT_FALSE(run.changes[1].panelShown.has_value());
+    SessionRun run(env_);
+    EXPECT_EQ(run.Delete(-1).box, SessionBox::NoSelection);
+    const SessionChange modify = run.Modify(5);
+    EXPECT_EQ(modify.box, SessionBox::NoSelection);
+    EXPECT_FALSE(modify.panelShown.has_value());
+    run.Add();
     for (PanelInput input : {PanelInput{"", "x"}, PanelInput{"F9", ""}, PanelInput{"a b", "x"}}) {
-        run.Run({{EditAction::Confirm}}, input);
-        EXPECT_EQ(run.changes.back().box, SessionBox::InputError);
-        EXPECT_TRUE(run.changes.back().list.empty());
+        const SessionChange confirm = run.session.Confirm(input);
+        EXPECT_EQ(confirm.box, SessionBox::InputError);
+        EXPECT_TRUE(confirm.list.empty());
     }
     EXPECT_TRUE(run.session.IsPanelShown());
-    EXPECT_EQ(run.session.Rows(), FiveRows());
+    EXPECT_TRUE(run.session.IsIdle());
+    EXPECT_EQ(run.ListRows(), FiveRows());
     EXPECT_EQ(Env(), ComposeEnvText(FiveRows()));
 }
 
 TEST_F(EditingSessionTest, ConfirmAppendsTrimmedOrMovesTheModifiedRowToTheEnd) {
-    Driver run(env_);
-    run.Run({{EditAction::Add, 0}, {EditAction::Confirm}}, {"  F9 ", " zoom out  "});
+    SessionRun run(env_);
+    run.AddHotkey("  F9 ", " zoom out  ");
     Rows rows = FiveRows();
     rows.push_back({"F9", "zoom out"});
-    EXPECT_EQ(run.session.Rows(), rows);
-    const SessionChange& saved = run.changes.back();
+    EXPECT_EQ(run.ListRows(), rows);
+    const SessionChange& saved = run.jobChanges.back();
     EXPECT_EQ(saved.countCaption, "6\xB8\xF6");
     // The panel closed with the confirm: its box is not filled.
     EXPECT_FALSE(saved.contentBox.has_value());
     EXPECT_EQ(Env(), ComposeEnvText(rows));
 
-    run.Run({{EditAction::Modify, 0}, {EditAction::Confirm}}, {"F1", "zoom fit"});
+    run.ModifyRow(0, "F1", "zoom fit");
     rows.erase(rows.begin());
     rows.push_back({"F1", "zoom fit"});
-    EXPECT_EQ(run.session.Rows(), rows);
+    EXPECT_EQ(run.ListRows(), rows);
     EXPECT_EQ(run.session.OpenedRowIndex(), 5);
     EXPECT_FALSE(run.session.IsPanelShown());
+    EXPECT_EQ(Env(), ComposeEnvText(rows));
 }
 
 TEST_F(EditingSessionTest, AModifiedFunckeyStaysAFunckeyAndADeletedOpenedRowIsNotReplaced) {
-    testing::WriteBytes(env_, "funckey F1 zoom fit\nalias F2 zoom in\nalias F3 done\n");
-    Driver run(env_);
-    run.Run({{EditAction::Modify, 0}, {EditAction::Confirm}}, {"F1", "zoom out"});
+    Write("funckey F1 zoom fit\nalias F2 zoom in\nalias F3 done\n");
+    SessionRun run(env_);
+    run.ModifyRow(0, "F1", "zoom out");
     EXPECT_EQ(Env(), "alias F2 zoom in\nalias F3 done\nfunckey F1 zoom out\n");
     // Opened row 0 (F2), then deleted: the confirm only appends.
-    run.Run({{EditAction::Modify, 0}, {EditAction::Delete, 0}, {EditAction::Confirm}}, {"F7", "x"});
-    EXPECT_EQ(run.session.Rows(), (Rows{{"F3", "done"}, {"F1", "zoom out"}, {"F7", "x"}}));
-    // New lines go after the last hotkey line of the head.
+    run.Modify(0);
+    run.Delete(0);
+    run.Confirm("F7", "x");
+    EXPECT_EQ(run.ListRows(), (Rows{{"F3", "done"}, {"F1", "zoom out"}, {"F7", "x"}}));
+    // New lines go after the last hotkey line of the head; a chosen verb
+    // is the one written.
     EXPECT_EQ(Env(), "alias F3 done\nfunckey F1 zoom out\nalias F7 x\n");
+    run.AddHotkey("m", "move", HotkeyVerb::Funckey);
+    EXPECT_EQ(Env(), "alias F3 done\nfunckey F1 zoom out\nalias F7 x\nfunckey m move\n");
 }
 
 TEST_F(EditingSessionTest, ADeleteWithThePanelShownFillsItsBoxWithTheSavedText) {
-    Driver run(env_);
-    run.Run({{EditAction::Add, 0}, {EditAction::Delete, 4}});
-    const SessionChange& deleted = run.changes[1];
+    SessionRun run(env_);
+    run.Add();
+    const SessionChange deleted = run.Delete(4);
     ASSERT_EQ(deleted.list.size(), 1u);
     EXPECT_EQ(deleted.list[0].kind, ListChange::Deleted);
     EXPECT_EQ(deleted.list[0].row, 4);
     EXPECT_FALSE(deleted.panelShown.has_value());
-    EXPECT_EQ(run.changes[2].contentBox, Env());
-    EXPECT_EQ(run.changes[2].countCaption, "4\xB8\xF6");
+    EXPECT_EQ(run.jobChanges.back().contentBox, Env());
+    EXPECT_EQ(run.jobChanges.back().countCaption, "4\xB8\xF6");
 }
 
-TEST_F(EditingSessionTest, ARefusedSaveKeepsTheListsChangeAndTheOldCount) {
-    Driver run(env_);
-    // Edited by another program since the start: not the file this run read.
-    testing::WriteBytes(env_, "alias Q other\n");
-    run.Run({{EditAction::Delete, 0}});
-    EXPECT_EQ(run.changes.back().box, SessionBox::SaveFailed);
-    EXPECT_FALSE(run.changes.back().countCaption.has_value());
-    EXPECT_EQ(run.session.RowCount(), 4);
-    EXPECT_EQ(Env(), "alias Q other\n");
-}
-
-TEST_F(EditingSessionTest, ActionsGivenDuringASaveWaitAndRunInOrderOnTheirRows) {
-    Driver run(env_);
-    run.session.Give({EditAction::Delete, 0});
-    SessionChange first = run.session.Carry(*run.session.NextAction());
-    ASSERT_TRUE(first.save);
-    std::unique_ptr<SaveJob> job = run.session.BeginSave();
-    // Given meanwhile: they wait for the save.
-    run.session.Give({EditAction::Delete, 0});
-    run.session.Give({EditAction::ShowContent});
-    run.session.Give({EditAction::Close});
-    EXPECT_FALSE(run.session.NextAction().has_value());
-    job->Run();
-    run.session.FinishSave(std::move(job));
-    run.Run({});
-    EXPECT_EQ(run.session.Rows(), (Rows{{"F3", "pan  left"}, {"F4", "x"}, {"F5", "done"}}));
-    ASSERT_EQ(run.changes.size(), 4u);
-    EXPECT_EQ(run.changes[2].envContent, Env());
-    EXPECT_TRUE(run.changes[3].close);
-}
-
-TEST_F(EditingSessionTest, ALargeFileSavesOnTheWorkerWhileTheRowsAreRead) {
+// Clicks given while a save runs act at once on the rows the list shows;
+// the save writes the rows as they stood when it began, while the changes
+// go on in a copy; one save more writes the rest, and the file ends as the
+// list shows. The save runs on a thread of its own meanwhile.
+TEST_F(EditingSessionTest, ChangesDuringASaveActAtOnceAndTheFileEndsAsTheListShows) {
     Rows rows;
-    for (int i = 0; i < 20000; ++i) rows.push_back({"K" + std::to_string(i), "cmd"});
-    testing::WriteBytes(env_, ComposeEnvText(rows));
-    Driver run(env_);
-    run.Run({{EditAction::Delete, 7},
-             {EditAction::Delete, 7},
-             {EditAction::Add, 0},
-             {EditAction::Confirm}},
-            {"N", "new"});
-    rows.erase(rows.begin() + 7, rows.begin() + 9);
-    rows.push_back({"N", "new"});
-    EXPECT_EQ(run.session.Rows(), rows);
-    EXPECT_EQ(Env(), ComposeEnvText(rows));
+    for (int i = 0; i < 3000; ++i) rows.push_back({"K" + std::to_string(i), "cmd"});
+    Write(ComposeEnvText(rows));
+    SessionRun run(env_);
+    Rows shown = rows;
+    auto deleteShown = [&](int row) {
+        ASSERT_EQ(run.ListRows()[static_cast<std::size_t>(row)], shown[row]);
+        run.session.Delete(row);
+        shown.erase(shown.begin() + row);
+        EXPECT_EQ(run.ListRows(), shown);
+    };
+    deleteShown(5);
+    std::unique_ptr<FileJob> first = run.session.NextJob();
+    ASSERT_TRUE(first);
+    const Rows firstRows = shown;
+    std::thread saving([&first] { RunFileJob(*first); });
+    // Ascending, descending, one place again and again, and a modify,
+    // while the save runs on its thread.
+    for (int row : {10, 20, 400, 300, 7, 7, 7}) deleteShown(row);
+    EXPECT_FALSE(run.session.NextJob());
+    run.session.Modify(100);
+    const std::string key = shown[100].key;
+    run.session.Confirm({key, "changed"});
+    shown.erase(shown.begin() + 100);
+    shown.push_back({key, "changed"});
+    EXPECT_EQ(run.ListRows(), shown);
+    saving.join();
+    // What the first save wrote is the list as it stood when it began.
+    EXPECT_EQ(first->text, ComposeEnvText(firstRows));
+    EXPECT_EQ(Env(), ComposeEnvText(firstRows));
+    run.session.FinishJob(std::move(first));
+    // One save more, and no other: it writes the list as it stands.
+    std::unique_ptr<FileJob> second = run.session.NextJob();
+    ASSERT_TRUE(second);
+    testing::RunOnThread(*second);
+    run.session.FinishJob(std::move(second));
+    EXPECT_FALSE(run.session.NextJob());
+    EXPECT_EQ(Env(), ComposeEnvText(shown));
+    EXPECT_FALSE(run.session.HasUnwrittenChange());
 }
 
 // Keys bound twice: the later line wins, as Allegro reads the file.
 TEST_F(EditingSessionTest, TheLaterLineOfAKeyIsLiveInThePublishedShapes) {
-    testing::WriteBytes(env_,
-                        "funckey a add connectal\n"
-                        "alias g0.127 replay g0127\n"
-                        "funckey Home zoom fit\n"
-                        "funckey a \"add connectal\"\n"
-                        "alias g0.127 replay g0127\n"
-                        "alias Home zoom fit\n"
-                        "alias A upper\n"
-                        "alias 'a' quoted\n"
-                        "### User Preferences section\n"
-                        "alias a tail one\n");
-    Driver run(env_);
-    EXPECT_EQ(run.session.CoveringRows(), (std::vector<int>{3, 4, -1, -1, -1, -1, -1, -1, -1}));
-    EXPECT_TRUE(run.open.marksChanged);
+    Write("funckey a add connectal\n"
+          "alias g0.127 replay g0127\n"
+          "funckey Home zoom fit\n"
+          "funckey a \"add connectal\"\n"
+          "alias g0.127 replay g0127\n"
+          "alias Home zoom fit\n"
+          "alias A upper\n"
+          "alias 'a' quoted\n"
+          "### User Preferences section\n"
+          "alias a tail one\n");
+    SessionRun run(env_);
+    EXPECT_EQ(run.DeadRows(),
+              (std::vector<std::string>{"a add connectal", "g0.127 replay g0127"}));
+    EXPECT_TRUE(run.session.Rows().IsDead(0));
+    EXPECT_FALSE(run.session.Rows().IsDead(4));
 }
 
 TEST_F(EditingSessionTest, AcrossTheSectionLineTheTailWinsUntilAModifyMovesItsRowUp) {
-    testing::WriteBytes(env_,
-                        "alias F2 zoom out\nalias F3 x\n### User Preferences section\n"
-                        "alias F2 zoom fit\n");
-    Driver run(env_);
-    EXPECT_EQ(run.session.CoveringRows(), (std::vector<int>{2, -1, -1}));
+    Write("alias F2 zoom out\nalias F3 x\n### User Preferences section\nalias F2 zoom fit\n");
+    SessionRun run(env_);
+    EXPECT_EQ(run.DeadRows(), (std::vector<std::string>{"F2 zoom out"}));
     // Keeping its key, the tail row is written anew in the head, after the
     // other F2: that one stays dead, and nothing is asked.
-    run.Run({{EditAction::Modify, 2}, {EditAction::Confirm}}, {"F2", "zoom all"});
-    EXPECT_FALSE(run.changes[1].question.has_value());
+    const SessionChange modify = run.ModifyRow(2, "F2", "zoom all");
+    EXPECT_FALSE(modify.question.has_value());
     EXPECT_EQ(Env(),
               "alias F2 zoom out\nalias F3 x\nalias F2 zoom all\n### User Preferences section\n");
-    EXPECT_EQ(run.session.CoveringRows(), (std::vector<int>{2, -1, -1}));
+    EXPECT_EQ(run.DeadRows(), (std::vector<std::string>{"F2 zoom out"}));
 }
 
 TEST_F(EditingSessionTest, ConfirmingABoundKeyAsksAndYesLeavesOneLineForIt) {
@@ -249,95 +221,214 @@ TEST_F(EditingSessionTest, ConfirmingABoundKeyAsksAndYesLeavesOneLineForIt) {
         "alias F2 zoom in\nalias F3 x\n### User Preferences section\nalias F2 zoom fit\n";
     for (bool yes : {false, true}) {
         SCOPED_TRACE(yes);
-        testing::WriteBytes(env_, before);
-        Driver run(env_);
-        run.Run({{EditAction::Add, 0}, {EditAction::Confirm}}, {" F2", "zoom out"});
-        ASSERT_TRUE(run.changes[1].question.has_value());
+        Write(before);
+        SessionRun run(env_);
+        run.Add();
+        const SessionChange answer = run.Confirm(" F2", "zoom out", std::nullopt, yes);
+        ASSERT_TRUE(answer.question.has_value());
         // The live binding is named: the tail's.
-        EXPECT_EQ(run.changes[1].question->key, "F2");
-        EXPECT_EQ(run.changes[1].question->command, "zoom fit");
-        EXPECT_FALSE(run.changes[1].save);
-        SessionChange answer = run.session.AnswerReplace(yes);
+        EXPECT_EQ(answer.question->key, "F2");
+        EXPECT_EQ(answer.question->command, "zoom fit");
         if (!yes) {
-            EXPECT_FALSE(answer.save);
             EXPECT_EQ(answer.focus, FocusTarget::KeyBox);
             EXPECT_TRUE(run.session.IsPanelShown());
             EXPECT_EQ(run.session.RowCount(), 3);
             EXPECT_EQ(Env(), before);
             continue;
         }
-        ASSERT_TRUE(answer.save);
-        run.SaveOnWorker();
-        EXPECT_EQ(run.session.Rows(), (Rows{{"F3", "x"}, {"F2", "zoom out"}}));
+        EXPECT_EQ(run.ListRows(), (Rows{{"F3", "x"}, {"F2", "zoom out"}}));
         EXPECT_EQ(Env(), "alias F3 x\nalias F2 zoom out\n### User Preferences section\n");
     }
 }
 
 TEST_F(EditingSessionTest, OnlyTheSameVerbAndTheSameBytesAsk) {
-    testing::WriteBytes(env_, "funckey F2 zoom in\nalias f3 x\nalias 'F4' y\nalias F5 z\n");
-    Driver run(env_);
+    Write("funckey F2 zoom in\nalias f3 x\nalias 'F4' y\nalias F5 z\n");
+    SessionRun run(env_);
     // An alias of a funckey's key, another case, another quoting: no pair.
     for (const char* key : {"F2", "F3", "F4"}) {
-        run.Run({{EditAction::Add, 0}, {EditAction::Confirm}}, {key, "new"});
-        EXPECT_FALSE(run.changes.back().question.has_value()) << key;
+        EXPECT_FALSE(run.AddHotkey(key, "new").question.has_value()) << key;
     }
+    // The same key as a funckey asks.
+    EXPECT_TRUE(run.AddHotkey("F2", "again", HotkeyVerb::Funckey).question.has_value());
     // A modify onto another row's key asks; one that keeps its own does not.
-    run.Run({{EditAction::Modify, 0}, {EditAction::Confirm}}, {"F2", "kept"});
-    EXPECT_FALSE(run.changes.back().question.has_value());
-    const int f5 = 2;
-    ASSERT_EQ(run.session.Rows()[f5].key, "F5");
-    run.Run({{EditAction::Modify, f5}, {EditAction::Confirm}}, {"f3", "moved"});
-    EXPECT_TRUE(run.changes.back().question.has_value());
+    EXPECT_FALSE(run.ModifyRow(0, "f3", "kept").question.has_value());
+    EXPECT_EQ(run.ListRows()[0].key, "'F4'");
+    EXPECT_TRUE(run.ModifyRow(0, "F5", "moved").question.has_value());
 }
 
-// The marks kept from change to change (no pass over every row when a row
-// of a key of its own comes or goes) are the marks a fresh start on the
-// written file works out from scratch: the rows Allegro ignores, by key
-// and command, the commands all different.
-TEST_F(EditingSessionTest, MarksKeptAcrossChangesAreTheMarksOfAFreshStart) {
+// The marks after every change are the marks a fresh start on the written
+// file works out: the rows Allegro ignores, by key and command.
+TEST_F(EditingSessionTest, MarksAfterChangesAreTheMarksOfAFreshStart) {
     std::string text;
     for (int i = 0; i < 12; ++i)
         text += "alias K" + std::to_string(i % 4) + " h" + std::to_string(i) + "\n";
     text += "funckey K0 f0\n\n### User Preferences section\n";
     for (int i = 0; i < 6; ++i)
         text += "alias K" + std::to_string(i % 3) + " t" + std::to_string(i) + "\n";
-    testing::WriteBytes(env_, text);
-    Driver run(env_);
-    auto deadRows = [](const EditingSession& session) {
-        std::vector<std::string> dead;
-        for (std::size_t i = 0; i < session.Rows().size(); ++i) {
-            const HotkeyEntry& row = session.Rows()[i];
-            if (session.CoveringRows()[i] >= 0) dead.push_back(row.key + " " + row.command);
-        }
-        std::sort(dead.begin(), dead.end());
-        return dead;
-    };
-    ASSERT_FALSE(deadRows(run.session).empty());
+    Write(text);
+    SessionRun run(env_);
+    ASSERT_FALSE(run.DeadRows().empty());
     unsigned seed = 7;
-    for (int step = 0; step < 80 && run.session.RowCount() > 0; ++step) {
+    for (int step = 0; step < 40 && run.session.RowCount() > 0; ++step) {
         seed = seed * 1103515245u + 12345u;
         const int row = static_cast<int>((seed >> 8) % run.session.RowCount());
         const std::string command = "c" + std::to_string(step);
-        const std::string ownKey = run.session.Rows()[static_cast<std::size_t>(row)].key;
+        const std::string ownKey = run.ListRows()[static_cast<std::size_t>(row)].key;
         const std::string newKey = "N" + std::to_string(step);
-        switch ((seed >> 16) % 4) {
+        switch ((seed >> 16) % 5) {
             case 0:
-                run.Run({{EditAction::Add, 0}, {EditAction::Confirm}}, {newKey, command});
+                run.AddHotkey(newKey, command);
                 break;
             case 1:  // keeps its key, so it moves to the end of the head
-                run.Run({{EditAction::Modify, row}, {EditAction::Confirm}}, {ownKey, command});
+                run.ModifyRow(row, ownKey, command);
                 break;
             case 2:
-                run.Run({{EditAction::Modify, row}, {EditAction::Confirm}}, {newKey, command});
+                run.ModifyRow(row, newKey, command);
+                break;
+            case 3:
+                run.Undo();
                 break;
             default:
-                run.Run({{EditAction::Delete, row}});
+                run.Delete(row);
                 break;
         }
-        ASSERT_FALSE(run.changes.back().question.has_value());
-        Driver fresh(env_);
-        ASSERT_EQ(deadRows(run.session), deadRows(fresh.session)) << "step " << step;
+        ASSERT_EQ(run.DeadRows(), SessionRun(env_).DeadRows()) << "step " << step;
     }
+}
+
+// Up to 50 random changes on the shapes users keep (LF ends, tabs, quoted
+// keys, hotkeys below the section line, keys bound twice): undoing them all
+// gives back the rows and the file byte for byte; doing them all again
+// gives back the file as it was after the last one.
+TEST_F(EditingSessionTest, UndoingEveryChangeGivesBackTheFileByteForByte) {
+    std::vector<testing::EnvShape> shapes = testing::EnvShapes();
+    shapes.push_back({"tabs, quotes, bound twice, no last line end",
+                      "alias\tF2\tzoom fit\nfunckey ' ' \"iangle 45\"\nalias  F3 a\n"
+                      "alias F2 zoom in\n### User Preferences section\nalias F3 tail\nset x",
+                      {},
+                      0,
+                      0,
+                      "",
+                      {},
+                      {}});
+    unsigned seed = 2026;
+    for (const testing::EnvShape& shape : shapes) {
+        SCOPED_TRACE(shape.name);
+        for (int trial = 0; trial < 2; ++trial) {
+            Write(shape.text);
+            SessionRun run(env_);
+            // The saves of many changes go together: what is checked is
+            // what the file holds at each end.
+            run.settleEach = false;
+            const Rows original = run.ListRows();
+            const int changes = 1 + static_cast<int>(seed % 50);
+            for (int i = 0; i < changes; ++i) {
+                seed = seed * 1103515245u + 12345u;
+                const int count = run.session.RowCount();
+                const int row = count > 0 ? static_cast<int>((seed >> 8) % count) : -1;
+                const std::string key = "K" + std::to_string((seed >> 4) % 7);
+                switch ((seed >> 16) % 4) {
+                    case 0:
+                        run.AddHotkey(key, "c" + std::to_string(i),
+                                      (seed >> 20) % 2 ? HotkeyVerb::Funckey : HotkeyVerb::Alias);
+                        break;
+                    case 1:
+                        if (row >= 0) run.ModifyRow(row, key, "m" + std::to_string(i));
+                        break;
+                    default:
+                        if (row >= 0) run.Delete(row);
+                        break;
+                }
+            }
+            run.Settle();
+            const std::string after = Env();
+            int undone = 0;
+            while (run.session.CanUndo()) {
+                EXPECT_EQ(run.Undo().box, SessionBox::None);
+                ++undone;
+            }
+            run.Settle();
+            EXPECT_EQ(run.ListRows(), original);
+            EXPECT_EQ(Env(), shape.text);
+            while (run.session.CanRedo()) run.Redo();
+            run.Settle();
+            EXPECT_EQ(Env(), after);
+            // The history holds the steps, not copies of the rows.
+            EXPECT_LT(run.session.HistoryBytes(), 1024u * static_cast<unsigned>(undone + 1));
+        }
+    }
+}
+
+// Another writer changed the file: the list follows it, the selection and
+// the opened row stay on their hotkeys, and the user's change is carried
+// onto the file as it stands.
+TEST_F(EditingSessionTest, TheListFollowsAnotherWritersChange) {
+    Write("alias F1 a\nalias F2 b\nalias F3 c\n### User Preferences section\nset x\n");
+    SessionRun run(env_);
+    const LineId f3 = run.session.RowLine(2);
+    run.Modify(1);
+    // A section written anew changes nothing on the screen.
+    Write("alias F1 a\nalias F2 b\nalias F3 c\n### User Preferences section\nset y\n");
+    run.session.ReadFileAgain();
+    run.Settle();
+    EXPECT_TRUE(run.jobChanges.back().list.empty());
+    EXPECT_EQ(run.jobChanges.back().box, SessionBox::None);
+    // A line added in an editor: shown in file order, the rows keep their
+    // names, the opened row stays opened.
+    Write("alias F0 z\nalias F1 a\nalias F2 b\nalias F3 c\n### User Preferences section\nset y\n");
+    run.session.ReadFileAgain();
+    run.Settle();
+    EXPECT_EQ(run.ListRows(), (Rows{{"F0", "z"}, {"F1", "a"}, {"F2", "b"}, {"F3", "c"}}));
+    EXPECT_EQ(run.session.RowOfLine(f3), 3);
+    EXPECT_EQ(run.session.OpenedRowIndex(), 2);
+    EXPECT_EQ(run.jobChanges.back().countCaption, "4\xB8\xF6");
+    // The opened row's line removed in the editor: the confirm adds.
+    Write("alias F0 z\nalias F1 a\nalias F3 c\n### User Preferences section\nset y\n");
+    run.session.ReadFileAgain();
+    run.Settle();
+    EXPECT_EQ(run.session.OpenedRowIndex(), -1);
+    run.Confirm("F2", "new");
+    EXPECT_EQ(run.jobChanges.back().box, SessionBox::None);
+    EXPECT_EQ(Env(),
+              "alias F0 z\nalias F1 a\nalias F3 c\nalias F2 new\n### User Preferences section\n"
+              "set y\n");
+    // A line removed on disk right before a delete of another row (F3, as
+    // the list still shows F0 above it): both.
+    Write("alias F1 a\nalias F3 c\nalias F2 new\n### User Preferences section\nset y\n");
+    ASSERT_EQ(run.ListRows()[2].key, "F3");
+    run.Delete(2);
+    EXPECT_EQ(Env(), "alias F1 a\nalias F2 new\n### User Preferences section\nset y\n");
+    // A delete of a row whose line is gone already: nothing written, the
+    // list reloaded, and the user told.
+    Write("alias F1 a\n### User Preferences section\nset y\n");
+    run.Delete(1);
+    EXPECT_EQ(run.jobChanges.back().box, SessionBox::NotCarried);
+    EXPECT_EQ(run.jobChanges.back().boxKeys, (std::vector<std::string>{"F2"}));
+    EXPECT_EQ(run.ListRows(), (Rows{{"F1", "a"}}));
+    EXPECT_EQ(Env(), "alias F1 a\n### User Preferences section\nset y\n");
+}
+
+// An undo whose line another writer removed meanwhile says so; one whose
+// neighbours are gone still puts the hotkey back.
+TEST_F(EditingSessionTest, AnUndoAfterAnotherWritersChangeIsCarriedOntoTheFile) {
+    Write("alias F1 a\nalias F2 b\nalias F3 c\n");
+    SessionRun run(env_);
+    run.AddHotkey("F4", "d");
+    run.Delete(1);
+    Write("alias F1 a\nalias F3 c\nalias F4 d\nalias F9 theirs\n");
+    run.session.ReadFileAgain();
+    run.Settle();
+    // F2's neighbours are there: it comes back where it was.
+    EXPECT_EQ(run.Undo().box, SessionBox::None);
+    EXPECT_EQ(Env(), "alias F1 a\nalias F2 b\nalias F3 c\nalias F4 d\nalias F9 theirs\n");
+    Write("alias F1 a\nalias F2 b\nalias F3 c\nalias F9 theirs\n");
+    run.session.ReadFileAgain();
+    run.Settle();
+    // The added F4 is gone already: nothing to take back, and it says so.
+    const SessionChange undo = run.Undo();
+    EXPECT_EQ(undo.box, SessionBox::NotRestored);
+    EXPECT_EQ(undo.boxKeys, (std::vector<std::string>{"F4"}));
+    EXPECT_EQ(Env(), "alias F1 a\nalias F2 b\nalias F3 c\nalias F9 theirs\n");
 }
 
 }  // namespace

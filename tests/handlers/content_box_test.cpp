@@ -95,7 +95,7 @@ TEST_F(ContentBoxTest, ACloseRightBehindAnAddClosesTheWindow) {
     PumpMessages();
     EXPECT_EQ(MainWindow(), nullptr);
     EXPECT_EQ(EnvBytes(), originalEnv_);
-    EXPECT_FALSE(Session().IsSaveRunning());
+    EXPECT_FALSE(Session().IsJobRunning());
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 // the file.
 #include <windows.h>
 
-#include "core/editing_row.h"
 #include "handlers/editing_state.h"
 #include "tests/handlers/editing_fixture.h"
 #include "window/hotkey_list.h"
@@ -181,7 +180,7 @@ TEST_F(ModifyTest, DeleteOfTheOpenedRowThenConfirmOnlyAppends) {
     OpenForModify(2);
     // The opened row is still selected: delete it.
     ClickButton("按钮_删除");
-    EXPECT_EQ(Session().OpenedRowIndex(), OpenedRow::kNone);
+    EXPECT_EQ(Session().OpenedRowIndex(), -1);
     ClickButton("按钮_确认");
     // The boxes still hold the deleted row's texts; nothing else goes.
     const Rows expected = Without(FiveRows(), {2}, {{"F3", "pan  left"}});
@@ -198,7 +197,7 @@ TEST_F(ModifyTest, DeletesThatMoveTheOpenedRowUpAndThenRemoveItOnlyAppend) {
     EXPECT_EQ(Session().OpenedRowIndex(), 1);
     SelectHotkeyRowForTest(1);
     ClickButton("按钮_删除");
-    EXPECT_EQ(Session().OpenedRowIndex(), OpenedRow::kNone);
+    EXPECT_EQ(Session().OpenedRowIndex(), -1);
     Type("F9", "x");
     ClickButton("按钮_确认");
     const Rows expected = Without(FiveRows(), {0, 2}, {{"F9", "x"}});

@@ -44,7 +44,7 @@ protected:
         step([] { Select(3); });
         step([] { Click(kDeleteButton); });
         // The rest is given while that save runs.
-        if (!oneAtATime) EXPECT_TRUE(Session().IsSaveRunning());
+        if (!oneAtATime) EXPECT_TRUE(Session().IsJobRunning());
         step([] { Select(3); });
         step([] { Click(kDeleteButton); });
         step([] { SetText(kKeyBox, "N1"); });

@@ -7,7 +7,6 @@
 
 #include <commctrl.h>
 
-#include "core/editing_row.h"
 #include "handlers/editing_state.h"
 #include "tests/handlers/editing_fixture.h"
 #include "window/controls/control_names.h"
@@ -62,7 +61,7 @@ TEST_F(HotkeyStoreTest, DeletingTheFirstMiddleOrLastRowKeepsSelectionAndOpenedRo
         EXPECT_EQ(SelectedHotkeyRow(), -1);
         EXPECT_EQ(FocusedRow(), std::min(deleted, 3));
         EXPECT_EQ(Session().OpenedRowIndex(), deleted < 2    ? 1
-                                              : deleted == 2 ? OpenedRow::kNone
+                                              : deleted == 2 ? -1
                                                              : 2);
         // The confirm replaces the opened row wherever it went.
         ClickButton("按钮_确认");
@@ -135,7 +134,7 @@ TEST_F(HotkeyStoreTest, ACloseDuringALongSaveWaitsForIt) {
     PostMessageA(MainWindow(), WM_CLOSE, 0, 0);
     SendMessageA(ControlWindow("按钮_删除"), BM_CLICK, 0, 0);
     ASSERT_NE(MainWindow(), nullptr);
-    EXPECT_TRUE(Session().IsSaveRunning());
+    EXPECT_TRUE(Session().IsJobRunning());
     PumpMessages();
     EXPECT_EQ(MainWindow(), nullptr);
     EXPECT_EQ(EnvBytes(), ComposeEnvText(Without(rows, {0})));

@@ -16,7 +16,7 @@ void LiveWindowTest::TearDown() {
 }
 
 void LiveWindowTest::SendTick(std::string_view timerName) const {
-    const int id = ControlIdOf(timerName);
+    const int id = IdOfName(timerName);
     ASSERT_NE(id, 0) << timerName;
     SendMessageA(window_, WM_TIMER, static_cast<WPARAM>(id), 0);
 }

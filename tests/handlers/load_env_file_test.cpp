@@ -2,7 +2,6 @@
 // leftover of a killed save, which the start removes.
 #include <gtest/gtest.h>
 
-#include "handlers/save_env_file.h"
 #include "tests/window/window_fixture.h"
 #include "window/hotkey_list.h"
 #include "window/window_ops.h"

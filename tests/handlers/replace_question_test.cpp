@@ -1,10 +1,9 @@
 // The question before a key that another row binds is bound again, in the
-// real window: its text and owner, and what each answer leaves.
+// real window: its text, and what each answer leaves.
 #include <windows.h>
 
 #include <string>
 
-#include "platform/question_box.h"
 #include "tests/handlers/editing_fixture.h"
 #include "window/main_window.h"
 #include "window/window_ops.h"
@@ -12,32 +11,7 @@
 namespace keyloom::test {
 namespace {
 
-struct Asked {
-    HWND owner;
-    std::string text;
-    std::string title;
-};
-std::vector<Asked> gAsked;
-bool gAnswer = false;
-
-bool RecordQuestion(HWND owner, const std::vector<TextPiece>& text, const char* title) {
-    gAsked.push_back({owner, JoinedText(text), title});
-    return gAnswer;
-}
-
-class ReplaceQuestionTest : public EditingTest {
-protected:
-    void SetUp() override {
-        gAsked.clear();
-        saved_ = gQuestionFunction;
-        gQuestionFunction = RecordQuestion;
-    }
-    void TearDown() override {
-        gQuestionFunction = saved_;
-        EditingTest::TearDown();
-    }
-    QuestionFunction saved_ = nullptr;
-};
+using ReplaceQuestionTest = EditingTest;
 
 const char* const kEnv =
     "alias F1 zoom in\r\nalias F3 x\r\n### User Preferences section\r\nalias F2 zoom fit\r\n";
@@ -45,14 +19,16 @@ const char* const kEnv =
 TEST_F(ReplaceQuestionTest, NoKeepsEverythingAndTheKeyBoxYesLeavesOneLine) {
     for (bool yes : {false, true}) {
         SCOPED_TRACE(yes);
-        gAnswer = yes;
+        boxes_.Clear();
+        boxes_.AnswerQuestionsYes(yes);
         StartWithBytes(kEnv);
         ClickButton("按钮_添加");
         Type("F2", "zoom out");
         ClickButton("按钮_确认");
-        ASSERT_EQ(gAsked.size(), 1u);
-        EXPECT_EQ(gAsked[0].text, "快捷键 F2 已定义为 \"zoom fit\"，替换它吗？");
-        EXPECT_EQ(gAsked[0].owner, MainWindow());
+        ASSERT_EQ(boxes_.Boxes().size(), 1u);
+        EXPECT_EQ(boxes_.Boxes()[0].text, "快捷键 F2 已定义为 \"zoom fit\"，替换它吗？");
+        EXPECT_EQ(boxes_.Boxes()[0].title, "快捷键已定义");
+        EXPECT_EQ(boxes_.Boxes()[0].style, static_cast<unsigned>(MB_YESNO));
         if (yes) {
             EXPECT_EQ(EnvBytes(),
                       "alias F1 zoom in\r\nalias F3 x\r\nalias F2 zoom out\r\n"
@@ -68,7 +44,6 @@ TEST_F(ReplaceQuestionTest, NoKeepsEverythingAndTheKeyBoxYesLeavesOneLine) {
             EXPECT_EQ(Text("编辑框3"), "zoom out");
         }
         CloseMainWindowForTest();
-        gAsked.clear();
     }
 }
 

@@ -230,7 +230,7 @@ TEST_F(SaveGuardWindowTest, TheWindowPaintsWhileASaveRuns) {
     ASSERT_TRUE(GetUpdateRect(other, nullptr, FALSE));
     // The click returns at once, the save still running beside the window.
     SendMessageA(ControlWindow("按钮_删除"), BM_CLICK, 0, 0);
-    EXPECT_TRUE(Session().IsSaveRunning());
+    EXPECT_TRUE(Session().IsJobRunning());
     ProcessPendingMessages();
     EXPECT_FALSE(GetUpdateRect(other, nullptr, FALSE));
     DestroyWindow(other);

@@ -25,7 +25,7 @@ protected:
     // True when a tick of 时钟2 waits in the queue; it stays there. Other
     // timer messages are taken out of the way.
     bool LeftTickWaiting() const {
-        const WPARAM leftTimerId = static_cast<WPARAM>(ControlIdOf(kLeftTimer));
+        const WPARAM leftTimerId = static_cast<WPARAM>(IdOfName(kLeftTimer));
         MSG message;
         while (PeekMessageA(&message, window(), WM_TIMER, WM_TIMER, PM_NOREMOVE)) {
             if (message.wParam == leftTimerId) return true;

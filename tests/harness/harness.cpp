@@ -8,14 +8,12 @@
 #include "app/bindings.h"
 #include "handlers/editing_state.h"
 #include "platform/globals.h"
-#include "platform/message_box.h"
 #include "platform/program_folder.h"
-#include "platform/question_box.h"
 #include "platform/skin_module.h"
 #include "window/controls/control_names.h"
 #include "window/hotkey_list.h"
 #include "window/main_window.h"
-#include "window/text_box.h"
+#include "window/boxes.h"
 #include "window/message_pump.h"
 #include "window/window_ops.h"
 
@@ -24,26 +22,20 @@ namespace keyloom::test {
 namespace {
 
 std::vector<RecordedBox> gRecordedBoxes;
-MessageBoxFunction gSavedMessageBox = nullptr;
-TextBoxFunction gSavedTextBox = nullptr;
-QuestionFunction gSavedQuestion = nullptr;
+BoxFunction gSavedBox = nullptr;
+bool gAnswer = false;
 
-// A question is recorded as a box of its own (style MB_YESNO) and answered
-// 否, so a test that meets one unawares sees it and never waits on it.
-bool RecordQuestion(HWND, const std::vector<TextPiece>& text, const char* title) {
-    gRecordedBoxes.push_back({JoinedText(text), title ? title : "", MB_YESNO, BoxText::Program});
-    return false;
-}
-
-int RecordMessageBox(const char* text, const char* title, unsigned style, BoxText textKind) {
-    gRecordedBoxes.push_back({text ? text : "", title ? title : "", style, textKind});
-    return IDOK;
-}
-
-// A text box is recorded as a message box with one OK button and no icon
-// would be, its text the env file's.
-void RecordTextBox(std::string text, const char* title) {
-    gRecordedBoxes.push_back({std::move(text), title ? title : "", 0, BoxText::EnvFile});
+// A question is recorded with the style MB_YESNO and answered as the
+// recorder says (否 unless told), so a test that meets one unawares sees it
+// and never waits on it. A long text is recorded as a message box with no
+// icon would be, its text the env file's.
+bool RecordBox(const Box& box) {
+    const BoxText kind = box.kind == BoxKind::LongText ? BoxText::EnvFile
+                         : box.text.empty()            ? BoxText::Program
+                                                       : box.text.front().kind;
+    const unsigned style = box.kind == BoxKind::Question ? MB_YESNO : box.style;
+    gRecordedBoxes.push_back({JoinedText(box.text), box.title, style, kind});
+    return box.kind == BoxKind::Question && gAnswer;
 }
 
 HWND StartWindow() {
@@ -103,18 +95,21 @@ void PumpMessagesFor(int milliseconds) {
 
 MessageBoxRecorder::MessageBoxRecorder() {
     gRecordedBoxes.clear();
-    gSavedMessageBox = gMessageBoxFunction;
-    gMessageBoxFunction = RecordMessageBox;
-    gSavedTextBox = gTextBoxFunction;
-    gTextBoxFunction = RecordTextBox;
-    gSavedQuestion = gQuestionFunction;
-    gQuestionFunction = RecordQuestion;
+    gAnswer = false;
+    gSavedBox = gBoxFunction;
+    gBoxFunction = RecordBox;
 }
 
 MessageBoxRecorder::~MessageBoxRecorder() {
-    gMessageBoxFunction = gSavedMessageBox;
-    gTextBoxFunction = gSavedTextBox;
-    gQuestionFunction = gSavedQuestion;
+    gBoxFunction = gSavedBox;
+}
+
+void MessageBoxRecorder::Clear() {
+    gRecordedBoxes.clear();
+}
+
+void MessageBoxRecorder::AnswerQuestionsYes(bool yes) {
+    gAnswer = yes;
 }
 
 const std::vector<RecordedBox>& MessageBoxRecorder::Boxes() const {

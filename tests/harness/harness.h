@@ -33,9 +33,9 @@ void CloseMainWindowForTest();
 void PumpMessages();
 void PumpMessagesFor(int milliseconds);
 
-// Replaces the message box, text box and question seams while it lives:
-// every box is recorded and answered with IDOK at once; a yes/no question
-// is recorded (style MB_YESNO) and answered 否.
+// Replaces the box seam while it lives: every box is recorded and closed
+// at once; a yes/no question is recorded (style MB_YESNO) and answered 否,
+// or 是 once told so.
 struct RecordedBox {
     std::string text;
     std::string title;
@@ -49,6 +49,8 @@ public:
     MessageBoxRecorder(const MessageBoxRecorder&) = delete;
     MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
     const std::vector<RecordedBox>& Boxes() const;
+    void AnswerQuestionsYes(bool yes);
+    void Clear();
 };
 
 // A click on a named button (BM_CLICK: button down and up on it), then

@@ -6,7 +6,8 @@
 namespace keyloom {
 
 ControlId IdOfName(std::string_view name) {
-    return static_cast<ControlId>(ControlIdOf(name));
+    const int index = ControlIndex(name);
+    return index < 0 ? static_cast<ControlId>(0) : kControls[index].id;
 }
 
 HWND ControlWindow(std::string_view name) {
@@ -34,10 +35,10 @@ void SetTimerInterval(std::string_view timerName, int milliseconds) {
     SetTimerInterval(IdOfName(timerName), milliseconds);
 }
 COLORREF CaptionTextColour(std::string_view name) {
-    return CaptionTextColour(ControlIdOf(name));
+    return CaptionTextColour(IdOfName(name));
 }
 bool RaiseControlEvent(std::string_view name, ControlEvent event) {
-    return name.empty() ? RaiseWindowEvent(event) : RaiseControlEvent(ControlIdOf(name), event);
+    return name.empty() ? RaiseWindowEvent(event) : RaiseControlEvent(IdOfName(name), event);
 }
 
 }  // namespace keyloom

@@ -34,7 +34,8 @@ HWND WaitForMainWindow(RunningProgram& program) {
 }
 
 HWND Control(HWND window, const char* name) {
-    return FindDescendantById(window, ControlIdOf(name));
+    const int index = ControlIndex(name);
+    return index < 0 ? nullptr : FindDescendantById(window, kControls[index].id);
 }
 
 DWORD CloseAndWait(HWND window, RunningProgram& program) {

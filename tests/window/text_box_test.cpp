@@ -11,7 +11,7 @@
 #include "tests/window/window_fixture.h"
 #include "window/main_window.h"
 #include "window/memo/memo_box.h"
-#include "window/text_box.h"
+#include "window/boxes.h"
 #include "window/window_ops.h"
 
 namespace keyloom::test {
@@ -102,7 +102,7 @@ protected:
         gClose = close;
         SetFocus(ControlWindow("超级列表框1"));
         SetTimer(nullptr, 0, 10, InspectBox);
-        ShowTextBox(text, "env数据");
+        ShowBox({BoxKind::LongText, {{text, BoxText::EnvFile}}, "env数据"});
         PumpMessages();
         return gSeen.found;
     }

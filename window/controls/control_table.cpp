@@ -58,11 +58,6 @@ int ControlIndex(std::string_view name) {
     return -1;
 }
 
-int ControlIdOf(std::string_view name) {
-    const int index = ControlIndex(name);
-    return index < 0 ? 0 : kControls[index].id;
-}
-
 int ControlIndexOfId(int id) {
     // The ids run from kFirstControlId without a gap: each id's table
     // place, worked out once.

@@ -50,8 +50,9 @@ inline bool IsMultiLineEdit(const ControlSpec& spec) {
     return spec.kind == ControlKind::Edit && (spec.style & ES_MULTILINE) != 0;
 }
 
-// CloseRequested and Destroyed are the window's own: a bound close handler
-// decides whether the window goes (unbound, it is destroyed at once).
+// From CloseRequested on, events are the window's own: a bound close
+// handler decides whether the window goes (unbound, it is destroyed at
+// once).
 enum class ControlEvent {
     Created,
     Clicked,
@@ -59,8 +60,15 @@ enum class ControlEvent {
     LeftButtonDown,
     CloseRequested,
     Destroyed,
-    // A save that ran beside the window is done (kSaveDoneMessage).
-    SaveDone
+    // The window became the active one again.
+    Activated,
+    // Ctrl+Z, and Ctrl+Y or Ctrl+Shift+Z, outside the key and command
+    // boxes: the last change taken back, or done again.
+    Undo,
+    Redo,
+    // The hotkey list's context menu is asked for (right click, Shift+F10,
+    // the menu key).
+    ListMenu
 };
 
 struct EventBinding {
@@ -79,9 +87,6 @@ extern const std::size_t kControlCount;
 
 // Index of the control named name in kControls, or -1.
 int ControlIndex(std::string_view name);
-
-// The fixed id of the control named name, or 0 for an unknown name.
-int ControlIdOf(std::string_view name);
 
 // Index in kControls of the control with this id, or -1.
 int ControlIndexOfId(int id);

@@ -6,7 +6,7 @@ namespace keyloom {
 
 namespace {
 
-constexpr std::size_t kEventCount = static_cast<std::size_t>(ControlEvent::SaveDone) + 1;
+constexpr std::size_t kEventCount = static_cast<std::size_t>(ControlEvent::ListMenu) + 1;
 using Handler = void (*)();
 // The bindings resolved once, when the window is made: the handler of each
 // control's events by table place, and of the window's own.

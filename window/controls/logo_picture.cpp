@@ -102,19 +102,4 @@ void DrawLogo(HDC dc, const RECT& rect) {
                     height, width, -height, nullptr);
 }
 
-SIZE LogoPixelSize() {
-    SIZE size = {0, 0};
-    IPicture* picture = LogoPicture();
-    if (!picture) return size;
-    OLE_HANDLE handle = 0;
-    BITMAP bitmap;
-    if (SUCCEEDED(picture->get_Handle(&handle)) &&
-        GetObjectA(reinterpret_cast<HGDIOBJ>(static_cast<UINT_PTR>(handle)), sizeof bitmap,
-                   &bitmap)) {
-        size.cx = bitmap.bmWidth;
-        size.cy = bitmap.bmHeight;
-    }
-    return size;
-}
-
 }  // namespace keyloom

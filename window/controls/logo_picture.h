@@ -16,8 +16,5 @@ bool RegisterPictureClass(HINSTANCE instance, HCURSOR cursor);
 // the logo cannot be decoded.
 void DrawLogo(HDC dc, const RECT& rect);
 
-// The natural size of the decoded logo, in pixels; 0 by 0 when there is
-// none.
-SIZE LogoPixelSize();
 
 }  // namespace keyloom

@@ -101,7 +101,7 @@ TEST_F(MainWindowTest, EveryControlCarriesItsOwnFixedId) {
         if (control) EXPECT_EQ(GetDlgCtrlID(control), spec.id) << spec.name;
     }
     EXPECT_EQ(GetDlgCtrlID(ControlWindow("按钮_添加")), kAddButtonId);
-    EXPECT_EQ(ControlIdOf("no such control"), 0);
+    EXPECT_EQ(IdOfName("no such control"), 0);
 }
 
 TEST_F(MainWindowTest, TimersHaveNoWindow) {

@@ -1,6 +1,11 @@
 // LogoImage decoded by the platform and stretched over 图片框1.
 #include <gtest/gtest.h>
 
+#include <ole2.h>
+#include <olectl.h>
+
+#include <cstring>
+
 #include "platform/carried_resource.h"
 #include "platform/resource_ids.h"
 #include "tests/window/window_fixture.h"
@@ -42,10 +47,25 @@ TEST(LogoTest, CarriedJpegDecodesTo120By31) {
     std::string_view jpeg = CarriedResource(IDR_LOGO_IMAGE);
     ASSERT_GT(jpeg.size(), 4u);
     EXPECT_EQ(jpeg.substr(0, 2), "\xFF\xD8");
+    // Decoded here as the picture control decodes it.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    SIZE size = LogoPixelSize();
-    EXPECT_EQ(size.cx, 120);
-    EXPECT_EQ(size.cy, 31);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, jpeg.size());
+    std::memcpy(GlobalLock(memory), jpeg.data(), jpeg.size());
+    GlobalUnlock(memory);
+    IStream* stream = nullptr;
+    ASSERT_EQ(CreateStreamOnHGlobal(memory, TRUE, &stream), S_OK);
+    void* loaded = nullptr;
+    ASSERT_EQ(OleLoadPicture(stream, static_cast<LONG>(jpeg.size()), FALSE, IID_IPicture, &loaded),
+              S_OK);
+    stream->Release();
+    auto* picture = static_cast<IPicture*>(loaded);
+    OLE_HANDLE handle = 0;
+    BITMAP bitmap = {};
+    ASSERT_EQ(picture->get_Handle(&handle), S_OK);
+    GetObjectA(reinterpret_cast<HGDIOBJ>(static_cast<UINT_PTR>(handle)), sizeof bitmap, &bitmap);
+    picture->Release();
+    EXPECT_EQ(bitmap.bmWidth, 120);
+    EXPECT_EQ(bitmap.bmHeight, 31);
 }
 
 TEST_F(MainWindowTest, PictureShowsTheWholeLogoStretchedTo96By24) {

@@ -1,0 +1,114 @@
+#include "core/file_job.h"
+
+namespace keyloom {
+
+namespace {
+
+using Result = FileJob::Result;
+
+FileRefusal RefusalOf(SaveRefusal refusal) {
+    switch (refusal) {
+        case SaveRefusal::kNone:
+            return FileRefusal::kNone;
+        case SaveRefusal::kReadOnly:
+            return FileRefusal::kReadOnly;
+        case SaveRefusal::kSeveralNames:
+            return FileRefusal::kSeveralNames;
+        case SaveRefusal::kFolder:
+            return FileRefusal::kFolder;
+    }
+    return FileRefusal::kNone;
+}
+
+// The file as it stands, when it is not the text the job knows: the job
+// then holds it, matched against what it knows.
+bool IsKnown(const FileJob& job, const std::string& text, bool cut) {
+    return cut == job.knownCutAtZero && ComposesTo(job.store, *job.known, text);
+}
+
+bool TakeChange(FileJob& job, std::string&& text, bool cut) {
+    if (IsKnown(job, text, cut)) return false;
+    job.now = MatchLines(job.store, *job.known, std::move(text));
+    job.nowCutAtZero = cut;
+    job.result = Result::Changed;
+    return true;
+}
+
+void RunRead(FileJob& job) {
+    const FileStamp before = StampOf(job.path);
+    std::string text;
+    const TextRead read = ReadEnvText(job.path, &text);
+    job.stamp = StampOf(job.path);
+    if (job.stamp != before) {
+        job.result = Result::Unsettled;
+        return;
+    }
+    if (read == TextRead::kFailed) {
+        job.result = Result::Failed;
+        return;
+    }
+    if (text.empty() && !job.known->empty()) {
+        job.result = Result::Missing;
+        return;
+    }
+    if (!TakeChange(job, std::move(text), read == TextRead::kCutAtZero)) {
+        job.result = Result::Unchanged;
+    }
+}
+
+void RunSave(FileJob& job) {
+    std::string old;
+    const TextRead read = ReadEnvText(job.path, &old);
+    if (read == TextRead::kFailed) {
+        const SaveTarget target = ResolveSaveTarget(job.path);
+        job.refusal = target.refusal == SaveRefusal::kFolder ? FileRefusal::kFolder
+                                                             : FileRefusal::kNone;
+        job.result = job.refusal == FileRefusal::kNone ? Result::Failed : Result::Refused;
+        return;
+    }
+    const bool cut = read == TextRead::kCutAtZero;
+    // A file that is gone or empty gets all the lines this run knows, with
+    // the change: nothing the run read of it is lost.
+    if ((!old.empty() || job.known->empty()) && !IsKnown(job, old, cut)) {
+        TakeChange(job, std::move(old), cut);
+        return;
+    }
+    job.text = ComposeLines(job.store, *job.lines);
+    if (cut) {
+        job.refusal = FileRefusal::kZeroByte;
+        job.result = Result::Refused;
+        return;
+    }
+    if (job.text == old && !old.empty()) {
+        job.result = Result::Unchanged;
+        job.stamp = StampOf(job.path);
+        return;
+    }
+    const SaveTarget target = ResolveSaveTarget(job.path);
+    if (target.refusal != SaveRefusal::kNone) {
+        job.refusal = RefusalOf(target.refusal);
+        job.result = Result::Refused;
+        return;
+    }
+    // env.bak keeps the file as it was before the run's first change.
+    if (job.mayBackUp && !old.empty()) {
+        if (!WriteBackupFile(job.path, old)) return;
+        job.backedUp = true;
+    }
+    if (!ReplaceEnvFile(target, job.text)) return;
+    job.result = Result::Written;
+    job.stamp = StampOf(job.path);
+}
+
+}  // namespace
+
+void RunFileJob(FileJob& job) {
+    job.result = Result::Failed;
+    if (job.kind == FileJob::Kind::Read) {
+        RunRead(job);
+    } else {
+        RunSave(job);
+    }
+}
+
+}  // namespace keyloom
