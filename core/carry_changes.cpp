@@ -44,20 +44,19 @@ LineSequence LinesNow(LineStore& store, const LineSequence& known, MatchedText& 
         }
         const TextLine& line = now.lines[j];
         const LineMarks marks{line.marker, false};
-        lines.push_back(keepWhole ? store.AddKeptLine(text.substr(line.begin, line.length),
-                                                      line.endLength, marks)
-                                  : store.AddLine(text.substr(line.begin, line.length),
-                                                  text.substr(line.begin + line.length,
-                                                              line.endLength),
-                                                  marks));
+        lines.push_back(
+            keepWhole
+                ? store.AddKeptLine(text.substr(line.begin, line.length), line.endLength, marks)
+                : store.AddLine(text.substr(line.begin, line.length),
+                                text.substr(line.begin + line.length, line.endLength), marks));
     }
     return lines;
 }
 
 }  // namespace
 
-CarriedChanges CarryChanges(LineStore& store, const LineSequence& known,
-                            const LineSequence& edited, MatchedText now) {
+CarriedChanges CarryChanges(LineStore& store, const LineSequence& known, const LineSequence& edited,
+                            MatchedText now) {
     CarriedChanges carried;
     carried.known = LinesNow(store, known, now);
     LineFlags flags(store.Count());

@@ -25,7 +25,7 @@ struct CarriedChanges {
 // known: the file as this run last read or wrote it; edited: the lines
 // the user has made of it since; now: the file as it stands, matched
 // against known.
-CarriedChanges CarryChanges(LineStore& store, const LineSequence& known,
-                            const LineSequence& edited, MatchedText now);
+CarriedChanges CarryChanges(LineStore& store, const LineSequence& known, const LineSequence& edited,
+                            MatchedText now);
 
 }  // namespace keyloom

@@ -54,8 +54,8 @@ EditStep EditedLines::RemoveStep(LineId line) const {
 
 EditStep EditedLines::InsertStep(LineId line, LineId beforeLine, int row) const {
     EditStep step{EditStep::Kind::Insert, line};
-    const long place = beforeLine == kNoLineId ? static_cast<long>(lines_->size())
-                                               : PlaceOf(beforeLine);
+    const long place =
+        beforeLine == kNoLineId ? static_cast<long>(lines_->size()) : PlaceOf(beforeLine);
     step.before = beforeLine;
     if (place > 0) step.after = (*lines_)[static_cast<std::size_t>(place - 1)];
     step.row = store_[line].hotkey ? row : -1;
@@ -102,9 +102,9 @@ EditedLines::Applied EditedLines::Apply(const EditStep& step, LineId fallback) {
     lines.insert(lines.begin() + at, step.line);
     applied.done = true;
     if (store_[step.line].hotkey) {
-        const std::size_t row =
-            step.row < 0 ? rows_.Count()
-                         : std::min(static_cast<std::size_t>(step.row), rows_.Count());
+        const std::size_t row = step.row < 0
+                                    ? rows_.Count()
+                                    : std::min(static_cast<std::size_t>(step.row), rows_.Count());
         rows_.Insert(row, step.line);
         applied.row = static_cast<int>(row);
     }

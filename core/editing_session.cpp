@@ -155,8 +155,8 @@ SessionChange EditingSession::Delete(int selected) {
 }
 
 void EditingSession::InsertNewLine(LineId line, EditSteps* done, SessionChange* change) {
-    long place = anchor_ == kNoLineId ? static_cast<long>(edited_.Lines().size())
-                                      : edited_.PlaceOf(anchor_);
+    long place =
+        anchor_ == kNoLineId ? static_cast<long>(edited_.Lines().size()) : edited_.PlaceOf(anchor_);
     if (place < 0) {
         anchor_ = InsertionAnchor(store_, edited_.Lines());
         place = anchor_ == kNoLineId ? static_cast<long>(edited_.Lines().size())
@@ -190,8 +190,8 @@ SessionChange EditingSession::Confirm(const PanelInput& input) {
     const int opened = modify_ ? OpenedRowIndex() : -1;
     PanelInput asked = input;
     if (!asked.verb) {
-        asked.verb = opened >= 0 ? Rows().Verb(static_cast<std::size_t>(opened))
-                                 : HotkeyVerb::Alias;
+        asked.verb =
+            opened >= 0 ? Rows().Verb(static_cast<std::size_t>(opened)) : HotkeyVerb::Alias;
     }
     // A new binding of a key that another row binds would leave one of the
     // two dead: the user decides first. A modify keeping its binding asks not.
@@ -205,8 +205,8 @@ SessionChange EditingSession::Confirm(const PanelInput& input) {
     for (int row : others) {
         if (!Rows().IsDead(static_cast<std::size_t>(row))) live = row;
     }
-    change.question = ReplaceQuestion{
-        std::string(key), std::string(Rows().Command(static_cast<std::size_t>(live)))};
+    change.question = ReplaceQuestion{std::string(key),
+                                      std::string(Rows().Command(static_cast<std::size_t>(live)))};
     asking_ = std::move(asked);
     askingRows_.clear();
     for (int row : others) askingRows_.push_back(RowLine(row));

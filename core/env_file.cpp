@@ -146,8 +146,8 @@ bool ReplaceEnvFile(const SaveTarget& target, std::string_view bytes) {
 
 FileStamp StampOf(const std::string& path) {
     FileStamp stamp;
-    if (!path.empty()) fileos::Stamp(path, &stamp.exists, &stamp.size, &stamp.writeTime,
-                                     &stamp.identity);
+    if (!path.empty())
+        fileos::Stamp(path, &stamp.exists, &stamp.size, &stamp.writeTime, &stamp.identity);
     return stamp;
 }
 

@@ -229,8 +229,8 @@ void Stamp(const std::string& path, bool* exists, std::uint64_t* size, std::uint
     *exists = file.IsOpen() && GetFileInformationByHandle(file.Get(), &information) &&
               (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
     if (!*exists) return;
-    *size = (static_cast<std::uint64_t>(information.nFileSizeHigh) << 32) |
-            information.nFileSizeLow;
+    *size =
+        (static_cast<std::uint64_t>(information.nFileSizeHigh) << 32) | information.nFileSizeLow;
     *writeTime = (static_cast<std::uint64_t>(information.ftLastWriteTime.dwHighDateTime) << 32) |
                  information.ftLastWriteTime.dwLowDateTime;
     *identity = ((static_cast<std::uint64_t>(information.nFileIndexHigh) << 32) |

@@ -61,8 +61,8 @@ void RunSave(FileJob& job) {
     const TextRead read = ReadEnvText(job.path, &old);
     if (read == TextRead::kFailed) {
         const SaveTarget target = ResolveSaveTarget(job.path);
-        job.refusal = target.refusal == SaveRefusal::kFolder ? FileRefusal::kFolder
-                                                             : FileRefusal::kNone;
+        job.refusal =
+            target.refusal == SaveRefusal::kFolder ? FileRefusal::kFolder : FileRefusal::kNone;
         job.result = job.refusal == FileRefusal::kNone ? Result::Failed : Result::Refused;
         return;
     }

@@ -69,11 +69,11 @@ public:
 private:
     friend class LineStore;
 
-// What a line is beside its bytes.
-struct LineMarks {
-    bool marker = false;
-    bool layout = false;
-};
+    // What a line is beside its bytes.
+    struct LineMarks {
+        bool marker = false;
+        bool layout = false;
+    };
     std::vector<const LineRecord*> blocks_;
     // Keeps the lines' memory while the view is in use.
     std::shared_ptr<const void> keep_;

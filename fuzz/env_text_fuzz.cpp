@@ -105,8 +105,8 @@ void CheckEditing(std::string_view text) {
             apply(edited.RemoveStep(edited.Rows().IdAt((state >> 8) % count)));
             continue;
         }
-        const long place = anchor == kNoLineId ? static_cast<long>(edited.Lines().size())
-                                               : edited.PlaceOf(anchor);
+        const long place =
+            anchor == kNoLineId ? static_cast<long>(edited.Lines().size()) : edited.PlaceOf(anchor);
         if (place > 0) {
             const LineId before = edited.Lines()[static_cast<std::size_t>(place - 1)];
             if (store[before].endLength == 0) {
@@ -116,10 +116,9 @@ void CheckEditing(std::string_view text) {
                 apply(edited.InsertStep(ended, anchor, row));
             }
         }
-        const LineId line = AddHotkeyLine(store, (state >> 20) % 2 ? HotkeyVerb::Funckey
-                                                                 : HotkeyVerb::Alias,
-                                          "F" + std::to_string(i), "cmd\t" + std::to_string(i),
-                                          lineEnd);
+        const LineId line =
+            AddHotkeyLine(store, (state >> 20) % 2 ? HotkeyVerb::Funckey : HotkeyVerb::Alias,
+                          "F" + std::to_string(i), "cmd\t" + std::to_string(i), lineEnd);
         apply(edited.InsertStep(line, anchor, static_cast<int>(edited.Rows().Count())));
     }
     // Only a line that lacked a line end may have gained one.
@@ -197,7 +196,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view input(reinterpret_cast<const char*>(data), size);
 
     Check(keyloom::ParseEnvText(input) == reference::ParseEnvText(input), "reading as reference");
-    Check(std::string(keyloom::TrimSpacesView(input)) == reference::Trim(input), "trimming as reference");
+    Check(std::string(keyloom::TrimSpacesView(input)) == reference::Trim(input),
+          "trimming as reference");
     Check(std::string(keyloom::TrimTrailingSpacesView(input)) == reference::TrimTrailing(input),
           "trailing trim as reference");
     CheckComposing(input);

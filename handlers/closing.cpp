@@ -23,8 +23,8 @@ void CloseWhenDone() {
     gClosing = false;
     // 是 drops the change and closes; 否 keeps Keyloom open.
     if (Session().HasUnwrittenChange() &&
-        !ShowBox({BoxKind::Question, {{kUnwrittenCloseText, BoxText::Program}},
-                  kUnwrittenCloseTitle})) {
+        !ShowBox(
+            {BoxKind::Question, {{kUnwrittenCloseText, BoxText::Program}}, kUnwrittenCloseTitle})) {
         return;
     }
     if (HWND window = MainWindow()) DestroyWindow(window);

@@ -25,8 +25,7 @@ inline constexpr const char* kSeveralNamesReason =
 // line of its own.
 inline constexpr const char* kNotCarriedText =
     "env文件已被其他程序改动，以下快捷键的行已不是原来的样子，未能删除：";
-inline constexpr const char* kNotRestoredText =
-    "env文件已被其他程序改动，以下快捷键未能恢复原样：";
+inline constexpr const char* kNotRestoredText = "env文件已被其他程序改动，以下快捷键未能恢复原样：";
 inline constexpr const char* kFileChangedTitle = "信息：";
 inline constexpr const char* kEnvContentTitle = "env数据";
 // The question before a key bound by another row is bound again:

@@ -31,7 +31,8 @@ void TakeFinishedJob() {
     const LineId selected = SelectedLine();
     SessionChange change = Session().FinishJob(std::move(job));
     ShowSessionChange(change, selected);
-    if (change.readAgainLater) RunAfter(DelayedSlot::FileSettle, kSettleMilliseconds, CheckEnvFileOnDisk);
+    if (change.readAgainLater)
+        RunAfter(DelayedSlot::FileSettle, kSettleMilliseconds, CheckEnvFileOnDisk);
 }
 
 void OnFileJobDone() {

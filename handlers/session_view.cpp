@@ -45,11 +45,15 @@ void ShowSessionBox(const SessionChange& change) {
         case SessionBox::None:
             return;
         case SessionBox::NoSelection:
-            ShowBox({BoxKind::Message, {{kNoSelectionText, BoxText::Program}}, kNoSelectionTitle,
+            ShowBox({BoxKind::Message,
+                     {{kNoSelectionText, BoxText::Program}},
+                     kNoSelectionTitle,
                      kErrorIconStyle});
             return;
         case SessionBox::InputError:
-            ShowBox({BoxKind::Message, {{kInputErrorText, BoxText::Program}}, kInputErrorTitle,
+            ShowBox({BoxKind::Message,
+                     {{kInputErrorText, BoxText::Program}},
+                     kInputErrorTitle,
                      kErrorIconStyle});
             return;
         case SessionBox::SaveFailed:

@@ -150,8 +150,7 @@ void AnswerInfoTip(const NMHDR& header) {
         auto& tip = reinterpret_cast<NMLVGETINFOTIPA&>(const_cast<NMHDR&>(header));
         if (!IsCovered(tip.iItem) || tip.pszText == nullptr || tip.cchTextMax <= 0) return;
         std::string text(kCoveredTipBefore);
-        text.append(gShownRows->Key(static_cast<std::size_t>(tip.iItem)))
-            .append(kCoveredTipAfter);
+        text.append(gShownRows->Key(static_cast<std::size_t>(tip.iItem))).append(kCoveredTipAfter);
         CopyCellText(text, tip.pszText, tip.cchTextMax);
         return;
     }

@@ -11,8 +11,8 @@
 namespace keyloom {
 
 struct ListMenuItem {
-    int command;        // not 0
-    const char* text;   // code page 936; a tab before the key that does the same
+    int command;       // not 0
+    const char* text;  // code page 936; a tab before the key that does the same
     bool enabled;
 };
 

@@ -67,8 +67,7 @@ const ButtonKey* ButtonKeyFor(HWND control, WPARAM key) {
 // wherever the focus is but in the key and command boxes, where they undo
 // the typing as in any edit box. True when the key was one of them.
 bool HandleUndoKey(const MSG& message) {
-    if (message.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) >= 0 ||
-        GetKeyState(VK_MENU) < 0) {
+    if (message.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_MENU) < 0) {
         return false;
     }
     const bool shift = GetKeyState(VK_SHIFT) < 0;

@@ -186,19 +186,19 @@ TEST_F(EditingSessionTest, ChangesDuringASaveActAtOnceAndTheFileEndsAsTheListSho
 
 // Keys bound twice: the later line wins, as Allegro reads the file.
 TEST_F(EditingSessionTest, TheLaterLineOfAKeyIsLiveInThePublishedShapes) {
-    Write("funckey a add connectal\n"
-          "alias g0.127 replay g0127\n"
-          "funckey Home zoom fit\n"
-          "funckey a \"add connectal\"\n"
-          "alias g0.127 replay g0127\n"
-          "alias Home zoom fit\n"
-          "alias A upper\n"
-          "alias 'a' quoted\n"
-          "### User Preferences section\n"
-          "alias a tail one\n");
+    Write(
+        "funckey a add connectal\n"
+        "alias g0.127 replay g0127\n"
+        "funckey Home zoom fit\n"
+        "funckey a \"add connectal\"\n"
+        "alias g0.127 replay g0127\n"
+        "alias Home zoom fit\n"
+        "alias A upper\n"
+        "alias 'a' quoted\n"
+        "### User Preferences section\n"
+        "alias a tail one\n");
     SessionRun run(env_);
-    EXPECT_EQ(run.DeadRows(),
-              (std::vector<std::string>{"a add connectal", "g0.127 replay g0127"}));
+    EXPECT_EQ(run.DeadRows(), (std::vector<std::string>{"a add connectal", "g0.127 replay g0127"}));
     EXPECT_TRUE(run.session.Rows().IsDead(0));
     EXPECT_FALSE(run.session.Rows().IsDead(4));
 }

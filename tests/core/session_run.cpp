@@ -97,8 +97,8 @@ std::vector<std::string> SessionRun::DeadRows() const {
     std::vector<std::string> dead;
     const HotkeyRows& shown = session.Rows();
     for (std::size_t i = 0; i < shown.Count(); ++i) {
-        if (shown.IsDead(i)) dead.push_back(std::string(shown.Key(i)) + " " +
-                                            std::string(shown.Command(i)));
+        if (shown.IsDead(i))
+            dead.push_back(std::string(shown.Key(i)) + " " + std::string(shown.Command(i)));
     }
     std::sort(dead.begin(), dead.end());
     return dead;

@@ -221,5 +221,21 @@ TEST_F(ConfirmTest, SaveCreatesAMissingFile) {
     EXPECT_EQ(Text("标签2"), "1个");
 }
 
+// A command pasted into the command box is taken whole, however long: the
+// edit box's own limit of 30,000 characters is lifted.
+TEST_F(ConfirmTest, ALongPastedCommandIsSavedWhole) {
+    Start(FiveRows());
+    ClickButton("按钮_添加");
+    TypeInto("编辑框2", "F9");
+    TypeInto("编辑框3", "");
+    const std::string command(100000, 'c');
+    // A paste replaces the selection as EM_REPLACESEL does, within the limit.
+    SendMessageA(ControlWindow("编辑框3"), EM_REPLACESEL, TRUE,
+                 reinterpret_cast<LPARAM>(command.c_str()));
+    EXPECT_EQ(Text("编辑框3").size(), command.size());
+    ClickButton("按钮_确认");
+    EXPECT_EQ(EnvBytes(), ComposeEnvText(Without(FiveRows(), {}, {{"F9", command}})));
+}
+
 }  // namespace
 }  // namespace keyloom::test

@@ -60,9 +60,7 @@ TEST_F(HotkeyStoreTest, DeletingTheFirstMiddleOrLastRowKeepsSelectionAndOpenedRo
         // the focus stays at its place, as in a list of the control's own.
         EXPECT_EQ(SelectedHotkeyRow(), -1);
         EXPECT_EQ(FocusedRow(), std::min(deleted, 3));
-        EXPECT_EQ(Session().OpenedRowIndex(), deleted < 2    ? 1
-                                              : deleted == 2 ? -1
-                                                             : 2);
+        EXPECT_EQ(Session().OpenedRowIndex(), deleted < 2 ? 1 : deleted == 2 ? -1 : 2);
         // The confirm replaces the opened row wherever it went.
         ClickButton("按钮_确认");
         const Rows expected = deleted == 2

@@ -151,7 +151,8 @@ TEST_F(RealBoxTest, SaveFailedBoxAppearsWithItsTextTitleAndNoIcon) {
     ClickButton("按钮_删除");
     ASSERT_EQ(gSeenBoxes.size(), 1u);
     EXPECT_EQ(gSeenBoxes[0].title, "信息：");
-    EXPECT_EQ(gSeenBoxes[0].text, "存储失败！");
+    // With its reason.
+    EXPECT_EQ(gSeenBoxes[0].text, "存储失败！env文件是只读的。请先去掉它的只读属性。");
     EXPECT_FALSE(gSeenBoxes[0].hasIcon);
     ExpectModalWithoutOwner(gSeenBoxes[0]);
     EXPECT_EQ(ReadFileBytes(TestEnvPath()), env_);

@@ -49,9 +49,8 @@ void SetUpHotkeyList(HWND list) {
     }
 }
 
-// The env file's controls are ANSI windows as they always were; the others
-// are wide windows, so their captions keep their characters on any code
-// page (class names are ASCII, which code page 936 leaves as it is).
+// The env file's controls are ANSI windows; the others are wide windows, so their captions keep
+// their characters on any code page (class names are ASCII, which code page 936 leaves as it is).
 HWND CreateControlWindow(const ControlSpec& spec, HWND parent) {
     const DWORD style = WS_CHILD | WS_VISIBLE | spec.style | (spec.tabOrder > 0 ? WS_TABSTOP : 0);
     // The multi-line edit box is one of our own, which lays out any text
@@ -81,6 +80,11 @@ HWND CreateControl(const ControlSpec& spec, HWND parent) {
             break;
         case ControlKind::ListView:
             SetUpHotkeyList(control);
+            break;
+        case ControlKind::Edit:
+            // No length limit: the edit box's own stops at 30,000
+            // characters, and a longer command would be saved cut.
+            if (!IsMultiLineEdit(spec)) SendMessageA(control, EM_SETLIMITTEXT, 0, 0);
             break;
         case ControlKind::Hyperlink:
             SetHyperlinkTarget(control, kAdvertisementAddress);

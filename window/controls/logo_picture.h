@@ -16,5 +16,4 @@ bool RegisterPictureClass(HINSTANCE instance, HCURSOR cursor);
 // the logo cannot be decoded.
 void DrawLogo(HDC dc, const RECT& rect);
 
-
 }  // namespace keyloom
