@@ -160,6 +160,28 @@ void PressKey(HWND window, UINT virtualKey) {
     PumpMessages();
 }
 
+void PressRealKeys(std::initializer_list<WORD> virtualKeys) {
+    std::vector<INPUT> inputs;
+    for (WORD key : virtualKeys) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, 0));
+        inputs.push_back(input);
+    }
+    for (auto key = virtualKeys.end(); key != virtualKeys.begin();) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = *--key;
+        input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(*key, 0));
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    PumpMessagesFor(50);
+    PumpMessages();
+}
+
 std::vector<std::pair<std::string, std::string>> HotkeyRows() {
     std::vector<std::pair<std::string, std::string>> rows;
     for (int row = 0; row < HotkeyRowCount(); ++row) {

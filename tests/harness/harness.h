@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -64,6 +65,10 @@ void SelectHotkeyRowForTest(int row);
 void TypeInto(std::string_view name, std::string_view text);
 // A key pressed and released on a window, through the thread's queue.
 void PressKey(HWND window, UINT virtualKey);
+// Keys pressed as a keyboard presses them (SendInput: the modifiers' state
+// included), in order, then released in the other order, to the window
+// that has the focus; then the messages they caused are handled.
+void PressRealKeys(std::initializer_list<WORD> virtualKeys);
 
 // The rows of 超级列表框1 as {key, command} pairs.
 std::vector<std::pair<std::string, std::string>> HotkeyRows();
