@@ -44,7 +44,5 @@ inline constexpr const char* kRestoreBackupText =
     "是：用env.bak恢复env，并列出其中的快捷键。\r\n"
     "否：照常继续；这次运行不会改动env.bak。";
 inline constexpr const char* kRestoreBackupTitle = "恢复env";
-inline constexpr unsigned kErrorIconStyle = 16;  // MB_ICONERROR
-inline constexpr unsigned kPlainStyle = 0;       // MB_OK, no icon
 
 }  // namespace keyloom

@@ -32,7 +32,7 @@ const char* ReasonOf(SaveFailure failure) {
 
 // A program text followed by the keys as the file has them, one a line.
 Box KeysBox(const char* text, const std::vector<std::string>& keys) {
-    Box box{BoxKind::Message, {{text, BoxText::Program}}, kFileChangedTitle, kPlainStyle};
+    Box box{BoxKind::Message, {{text, BoxText::Program}}, kFileChangedTitle, MB_OK};
     for (const std::string& key : keys) {
         box.text.push_back({"\r\n", BoxText::Program});
         box.text.push_back({key, BoxText::EnvFile});
@@ -48,19 +48,19 @@ void ShowSessionBox(const SessionChange& change) {
             ShowBox({BoxKind::Message,
                      {{kNoSelectionText, BoxText::Program}},
                      kNoSelectionTitle,
-                     kErrorIconStyle});
+                     MB_ICONERROR});
             return;
         case SessionBox::InputError:
             ShowBox({BoxKind::Message,
                      {{kInputErrorText, BoxText::Program}},
                      kInputErrorTitle,
-                     kErrorIconStyle});
+                     MB_ICONERROR});
             return;
         case SessionBox::SaveFailed:
             ShowBox({BoxKind::Message,
                      {{std::string(kSaveFailedText) + ReasonOf(change.failure), BoxText::Program}},
                      kSaveFailedTitle,
-                     kPlainStyle});
+                     MB_OK});
             return;
         case SessionBox::NotCarried:
             ShowBox(KeysBox(kNotCarriedText, change.boxKeys));
@@ -101,7 +101,7 @@ void ShowSessionChange(SessionChange& change, LineId selectedBefore) {
         ShowBox({BoxKind::LongText,
                  {{std::move(*change.envContent), BoxText::EnvFile}},
                  kEnvContentTitle,
-                 kPlainStyle});
+                 MB_OK});
     }
 }
 

@@ -10,12 +10,12 @@ namespace keyloom {
 
 namespace {
 
-constexpr std::size_t kMaxTimers = 32;
-int gTimerIntervals[kMaxTimers] = {};
+// The interval of each timer, by its place in the control table.
+int gTimerIntervals[kMaxControls] = {};
 
 int TimerIndex(ControlId id) {
     int index = ControlIndexOfId(id);
-    if (index < 0 || index >= static_cast<int>(kMaxTimers)) return -1;
+    if (index < 0 || index >= static_cast<int>(kMaxControls)) return -1;
     return kControls[index].kind == ControlKind::Timer ? index : -1;
 }
 

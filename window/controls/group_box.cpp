@@ -4,7 +4,6 @@
 
 #include "window/controls/event_bindings.h"
 #include "window/controls/window_registry.h"
-#include "window/controls/window_registry.h"
 
 namespace keyloom {
 
