@@ -1,7 +1,6 @@
 #include "core/env_session.h"
 
 #include "core/env_file.h"
-#include "core/env_file_os.h"
 
 namespace keyloom {
 
@@ -59,14 +58,23 @@ EnvSession::Outcome EnvSession::Save(const std::vector<HotkeyEntry>& rows,
         outcome.text.reserve(head.size() + tail.size());
         outcome.text.append(head).append(tail);
     }
-    // A read-only file is refused before env.bak is touched.
-    if (!known || fileos::IsReadOnlyFile(fileos::FinalTarget(path_))) return outcome;
-    // A file of several names is refused, with its reason: a save would
-    // give the new text to this name alone.
-    if (HasSeveralNames(path_)) {
-        outcome.refusal = Outcome::Refusal::SeveralNames;
-        return outcome;
+    // The file the save replaces, and whether it may: decided once, and a
+    // refusal given before env.bak is touched.
+    const SaveTarget target = ResolveSaveTarget(path_);
+    switch (target.refusal) {
+        case SaveRefusal::kNone:
+            break;
+        case SaveRefusal::kReadOnly:
+            outcome.refusal = Outcome::Refusal::ReadOnly;
+            return outcome;
+        case SaveRefusal::kSeveralNames:
+            outcome.refusal = Outcome::Refusal::SeveralNames;
+            return outcome;
+        case SaveRefusal::kFolder:
+            outcome.refusal = Outcome::Refusal::Folder;
+            return outcome;
     }
+    if (!known) return outcome;
 
     // env.bak keeps the file as it was before the run's first change.
     if (!backupTaken_ && outcome.text != old) {
@@ -75,7 +83,7 @@ EnvSession::Outcome EnvSession::Save(const std::vector<HotkeyEntry>& rows,
         backupTaken_ = true;
     }
     step();
-    if (!WriteEnvFile(path_, outcome.text)) return outcome;
+    if (!ReplaceEnvFile(target, outcome.text)) return outcome;
     outcome.written = true;
     document_ = std::move(written.document);
     *origins = std::move(written.origins);

@@ -29,9 +29,14 @@ public:
         // that it failed.
         enum class Refusal {
             None,
+            // The file is read-only (refused by us, even where it could be
+            // written).
+            ReadOnly,
             // The file has more than one name (hard links): replacing it
             // would leave the others with the old text.
             SeveralNames,
+            // A folder stands where the file should be.
+            Folder,
         };
         bool written = false;
         Refusal refusal = Refusal::None;

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "core/wide_path.h"
 #include "platform/fatal_error.h"
 #include "platform/program_folder.h"
 
@@ -14,7 +15,7 @@ HMODULE LoadSkinLibrary(const char* library) {
     // The copy beside the program comes first; the bare name then takes
     // Windows' search order, which includes the system folder.
     std::string besideProgram = ProgramFolder() + "\\" + library;
-    HMODULE module = LoadLibraryA(besideProgram.c_str());
+    HMODULE module = LoadLibraryW(WidePath(besideProgram).c_str());
     if (!module) module = LoadLibraryA(library);
     return module;
 }
