@@ -25,12 +25,12 @@ constexpr DWORD kReadChunk = 1 << 16;
 // What no read of ours keeps others from: reading, writing, and the rename
 // or delete by which a save replaces the file.
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-// The attributes a replace passes on; read-only never comes (such a file
-// is refused), and the new bytes are not yet backed up.
 // A rename refused because the file is held open is tried this often, this
 // far apart.
 constexpr int kMoveAttempts = 10;
 constexpr DWORD kMoveRetryMilliseconds = 50;
+// The attributes a replace passes on; read-only never comes (such a file
+// is refused), and the new bytes are not yet backed up (archive is set).
 constexpr DWORD kKeptAttributes =
     FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
