@@ -6,6 +6,7 @@
 
 #include "app/bindings.h"
 #include "app/program_end.h"
+#include "core/wide_path.h"
 #include "platform/exit_routine.h"
 #include "platform/fatal_error.h"
 #include "platform/globals.h"
@@ -34,7 +35,9 @@ static void LoadMainWindow() {
 
 int ProgramStart() {
     // 1. Work in the program's folder; make the window's classes ready.
-    SetCurrentDirectoryA(ProgramFolder().c_str());
+    // The plain form, as the working folder is best kept; one longer than
+    // MAX_PATH relies on the manifest's longPathAware.
+    SetCurrentDirectoryW(WideText(ProgramFolder()).c_str());
     PrepareMainWindowLayout();
     // 2. and 3. The pointer is stored before the construction runs.
     void* memory = ::operator new(sizeof(SkinModule));

@@ -1,5 +1,5 @@
 // The portable half of the env file layer: reading the text up to the
-// first zero byte, and writes that replace a file in one step.
+// first zero byte, the save's target and the replace's order of steps.
 #include "core/env_file.h"
 
 #include <cstdlib>
@@ -49,20 +49,34 @@ void DropSpareRoom(std::string& text) {
     if (text.capacity() > text.size() && CanAllocate(text.size() + 1)) text.shrink_to_fit();
 }
 
-// A new file of ours beside path, named for this process.
-std::string OwnTemporaryPathFor(const std::string& path, std::string_view suffix) {
-    return TemporaryPathFor(path, fileos::CurrentProcessId(), suffix);
-}
-
-// Writes bytes to a temporary file and puts it in the place of target, so
-// target is either the old file or all of the new bytes, never a part.
-bool ReplaceFileContents(const std::string& target, std::string_view bytes,
-                         std::string_view suffix) {
-    const std::string temporary = OwnTemporaryPathFor(target, suffix);
-    if (fileos::WriteFlushedFile(temporary, bytes) && fileos::ReplaceWithFile(temporary, target)) {
+// Puts bytes in the place of target through a temporary beside it (see
+// ReplaceEnvFile), so target is either the old file or all of the new
+// bytes, never a part; on failure nothing of ours is left.
+bool ReplaceWhole(const std::string& target, std::string_view bytes) {
+    using fileos::ReachSaveStep;
+    using fileos::SaveStep;
+    const unsigned long id = fileos::CurrentProcessId();
+    const std::string part = TemporaryPathFor(target, id, kPartSuffix);
+    const std::string whole = TemporaryPathFor(target, id, kWholeSuffix);
+    bool done = fileos::WriteFlushedFile(part, bytes);
+    if (done) {
+        ReachSaveStep(SaveStep::kTemporaryClosed);
+        done = fileos::CopyKeptAttributes(target, part);
+    }
+    if (done) {
+        ReachSaveStep(SaveStep::kKeptCopied);
+        done = fileos::MoveOnto(part, whole);
+    }
+    if (done) {
+        ReachSaveStep(SaveStep::kTemporaryWhole);
+        done = fileos::MoveOnto(whole, target);
+    }
+    if (done) {
+        ReachSaveStep(SaveStep::kPutInPlace);
         return true;
     }
-    fileos::RemoveFileQuietly(temporary);
+    fileos::RemoveFileQuietly(part);
+    fileos::RemoveFileQuietly(whole);
     return false;
 }
 
@@ -74,7 +88,8 @@ TextRead ReadEnvText(const std::string& path, std::string* text) {
     // Room for the whole file at once, so a large env is not copied as the
     // text grows; a file too large for that (a sparse one, say, whose text
     // may end at its first byte) grows as it is read instead.
-    const std::uint64_t size = fileos::FileSizeHint(path);
+    const fileos::FileFacts facts = fileos::FactsOf(path);
+    const std::uint64_t size = facts.folder ? 0 : facts.size;
     if (size > 0 && size <= kReserveAtMost && CanAllocate(static_cast<std::size_t>(size) + 1)) {
         text->reserve(static_cast<std::size_t>(size));
     }
@@ -105,35 +120,19 @@ std::string ReadEnvText(const std::string& path) {
     return text;
 }
 
-std::string BytesToText(std::string_view bytes) {
-    const void* zero = std::memchr(bytes.data(), '\0', bytes.size());
-    if (zero == nullptr) return std::string(bytes);
-    return std::string(bytes.data(), static_cast<const char*>(zero) - bytes.data());
-}
-
-bool HasSeveralNames(const std::string& path) {
-    return !path.empty() && fileos::NameCount(fileos::FinalTarget(path)) > 1;
-}
-
-bool WriteEnvFile(const std::string& path, std::string_view bytes) {
-    if (path.empty()) return false;
+SaveTarget ResolveSaveTarget(const std::string& path) {
+    SaveTarget target;
+    if (path.empty()) return target;
     // A link stays a link: the file it leads to is the one replaced, with
     // the temporary beside it, so the rename stays on its volume.
-    const std::string target = fileos::FinalTarget(path);
-    // An administrator (and Wine run as root) could write it anyway.
-    if (fileos::IsReadOnlyFile(target)) return false;
-    // Replacing one name of several would part it from the others.
-    if (fileos::NameCount(target) > 1) return false;
-    return ReplaceFileContents(target, bytes, kNewFileSuffix);
-}
-
-SaveTarget ResolveSaveTarget(const std::string& path) {
-    SaveTarget target{fileos::FinalTarget(path)};
-    if (fileos::IsFolder(target.path)) {
+    target.path = fileos::FinalTarget(path);
+    const fileos::FileFacts facts = fileos::FactsOf(target.path);
+    if (facts.folder) {
         target.refusal = SaveRefusal::kFolder;
-    } else if (fileos::IsReadOnlyFile(target.path)) {
+    } else if (facts.readOnly) {
         target.refusal = SaveRefusal::kReadOnly;
-    } else if (fileos::NameCount(target.path) > 1) {
+    } else if (facts.names > 1) {
+        // Replacing one name of several would part it from the others.
         target.refusal = SaveRefusal::kSeveralNames;
     }
     return target;
@@ -141,19 +140,22 @@ SaveTarget ResolveSaveTarget(const std::string& path) {
 
 bool ReplaceEnvFile(const SaveTarget& target, std::string_view bytes) {
     if (target.path.empty() || target.refusal != SaveRefusal::kNone) return false;
-    return ReplaceFileContents(target.path, bytes, kNewFileSuffix);
+    return ReplaceWhole(target.path, bytes);
+}
+
+bool WriteBackupFile(const std::string& envPath, std::string_view bytes) {
+    if (envPath.empty()) return false;
+    return ReplaceWhole(envPath + std::string(kBackupSuffix), bytes);
 }
 
 FileStamp StampOf(const std::string& path) {
+    const fileos::FileFacts facts = fileos::FactsOf(path);
     FileStamp stamp;
-    if (!path.empty())
-        fileos::Stamp(path, &stamp.exists, &stamp.size, &stamp.writeTime, &stamp.identity);
+    stamp.exists = facts.exists;
+    stamp.size = facts.size;
+    stamp.writeTime = facts.writeTime;
+    stamp.identity = facts.identity;
     return stamp;
-}
-
-bool WriteBackupFile(const std::string& path, std::string_view bytes) {
-    if (path.empty()) return false;
-    return ReplaceFileContents(path + std::string(kBackupSuffix), bytes, kBackupCopySuffix);
 }
 
 }  // namespace keyloom

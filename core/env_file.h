@@ -1,6 +1,8 @@
-// The env file on disk: reading its text, and the writes that saving uses.
-// Win32 and POSIX implementations sit behind these functions, so the same
-// code runs natively and on Windows.
+// The env file on disk: reading its text, the replace that saving uses, and
+// the stamp by which a change made by others is noticed. Win32 and POSIX
+// implementations sit behind these functions, so the same code runs
+// natively and on Windows. Paths are UTF-8; the env's bytes are never
+// converted.
 #pragma once
 
 #include <cstdint>
@@ -27,57 +29,52 @@ TextRead ReadEnvText(const std::string& path, std::string* text);
 // unreadable file.
 std::string ReadEnvText(const std::string& path);
 
-// The name the content view reads the file by; the same as ReadEnvText.
-inline std::string ReadWholeFile(const std::string& path) {
-    return ReadEnvText(path);
-}
-
-// The bytes up to, not including, the first zero byte.
-std::string BytesToText(std::string_view bytes);
-
-// True when the file at path, followed through its links, has more than
-// one name (hard links): a save would leave the other names with the old
-// text, so WriteEnvFile refuses it.
-bool HasSeveralNames(const std::string& path);
-
-// Why a save may not replace the file, decided once per save.
 enum class SaveRefusal : std::uint8_t { kNone, kReadOnly, kSeveralNames, kFolder };
 
-// The file a save of path replaces, links followed, and whether it may.
 struct SaveTarget {
     std::string path;
     SaveRefusal refusal = SaveRefusal::kNone;
 };
+
+// The file a save of path replaces (symbolic links and junctions followed
+// to the end, once) and whether it may be replaced: a read-only file
+// (checked by us, since an administrator or Wine run as root could write
+// it), a file with several names (hard links: the others would keep the old
+// text), a folder standing at the name. An empty path gives an empty
+// target, which no replace takes.
 SaveTarget ResolveSaveTarget(const std::string& path);
 
-// Replaces target.path with bytes in one step; never called with a
-// refusal. False on any failure, the file untouched.
+// Replaces target.path with bytes; false on any failure, with target.path
+// untouched and no temporary of ours left. Never called with a refusal.
+//
+// The bytes go to <name>.<process id>.part~ beside the file, are flushed
+// and closed; the old file's attributes, creation time and security (on
+// POSIX its permission bits and owner) are set on it; it is renamed to
+// <name>.<process id>.whole~, a name it gets only once whole; and that is
+// renamed onto the file in one step. A kill at any moment leaves the file
+// with its old bytes or all of the new ones.
 bool ReplaceEnvFile(const SaveTarget& target, std::string_view bytes);
 
-// What the folder says of a file: whether it is there, its size, last
-// write time and identity. Equal stamps: nothing changed that a reader
+// The same for env.bak beside envPath (not beside a link's target).
+bool WriteBackupFile(const std::string& envPath, std::string_view bytes);
+
+// What the folder says of a file, cheap to ask: whether it is there, its
+// size, last write time and identity (volume and file index, or device and
+// inode), links followed. Equal stamps mean nothing changed that a reader
 // could see, short of a writer that keeps size and time.
 struct FileStamp {
     bool exists = false;
     std::uint64_t size = 0;
     std::uint64_t writeTime = 0;
     std::uint64_t identity = 0;
+
     bool operator==(const FileStamp& other) const {
         return exists == other.exists && size == other.size && writeTime == other.writeTime &&
                identity == other.identity;
     }
     bool operator!=(const FileStamp& other) const { return !(*this == other); }
 };
+
 FileStamp StampOf(const std::string& path);
-
-// Replaces the file at path with bytes in one step (temporary file beside
-// it, flushed, then put in its place). A symbolic link or junction at path
-// is followed: its final target is replaced and the link stays. False on
-// any failure, a read-only file and a file with several names included,
-// with the original untouched and no temporary left.
-bool WriteEnvFile(const std::string& path, std::string_view bytes);
-
-// The same for the backup copy path + ".bak", beside path itself.
-bool WriteBackupFile(const std::string& path, std::string_view bytes);
 
 }  // namespace keyloom

@@ -1,6 +1,7 @@
 // The operating system's part of the env file layer: the few file
 // operations that the Win32 and POSIX builds implement each in their way.
-// Paths are byte strings in the ANSI code page, passed on unchanged.
+// Paths are UTF-8 byte strings; the Win32 half hands them to the wide file
+// functions (core/wide_path.h), the POSIX half as they are.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +9,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/save_step.h"
 
 namespace keyloom::fileos {
 
@@ -22,41 +25,49 @@ enum class ReadResult { kRead, kMissing, kFailed };
 ReadResult ReadFileChunks(const std::string& path,
                           const std::function<bool(std::string_view)>& take);
 
-// The size of the file at path as its folder tells it, for reserving room
-// ahead of a read; 0 when it cannot be told. The read itself decides what
-// the text is.
-std::uint64_t FileSizeHint(const std::string& path);
+// What the file system tells of the file at path, links followed; all
+// false and zero when nothing can be told (nothing there, say).
+struct FileFacts {
+    bool exists = false;
+    bool folder = false;
+    // The read-only attribute, or no write permission at all. Told by us,
+    // because a process running as an administrator or root could write
+    // such a file anyway.
+    bool readOnly = false;
+    unsigned long names = 0;  // hard links
+    std::uint64_t size = 0;
+    std::uint64_t writeTime = 0;  // the system's own units
+    std::uint64_t identity = 0;   // volume and file index, or device and inode
+};
+FileFacts FactsOf(const std::string& path);
+
+// Whether anything at all stands at the name: a file, a folder, or a link
+// whatever it leads to (not followed).
+bool NameTaken(const std::string& path);
 
 // The file that path finally names: symbolic links (and on Windows
 // junctions) followed to the end. path itself when it names no link, or
-// nothing that can be opened.
+// nothing that can be opened. On Windows the name may come in \\?\ form.
 std::string FinalTarget(const std::string& path);
 
-// The number of names (hard links) of the file at path; 0 when there is no
-// file or the number cannot be told.
-unsigned long NameCount(const std::string& path);
-
-// True for an existing file marked read-only (the read-only attribute, or no
-// write permission at all). Checked by us, because a process running as an
-// administrator or root could write it anyway.
-bool IsReadOnlyFile(const std::string& path);
-
 // Creates or empties the file, writes all bytes, flushes them to the disk
-// and closes it. Others may read it meanwhile but not write it.
+// and closes it. Others may read it meanwhile but not write it. Reaches
+// SaveStep::kTemporaryOpened once made and kTemporaryPart after each piece
+// that more bytes follow.
 bool WriteFlushedFile(const std::string& path, std::string_view bytes);
 
-// Puts source in the place of target in one step, replacing target. An
-// existing target passes on what the file system keeps of it beside its
-// bytes (permissions, attributes, security, creation time), so the new file
-// looks to everyone else as the old one did; a missing target is created.
-bool ReplaceWithFile(const std::string& source, const std::string& target);
+// Sets on fresh what a replace of old should keep of it: on Windows its
+// attributes, creation time and security (owner, group and access list, as
+// far as the system lets us), under POSIX its permission bits and owner.
+// True when old is missing (nothing to keep), and where the system does
+// not let a part be copied, which the file then does without.
+bool CopyKeptAttributes(const std::string& old, const std::string& fresh);
 
-// True for a folder at path.
-bool IsFolder(const std::string& path);
-
-// Whether a file is at path, and its size, last write time and identity.
-void Stamp(const std::string& path, bool* exists, std::uint64_t* size, std::uint64_t* writeTime,
-           std::uint64_t* identity);
+// Renames from to to in one step, replacing a file at to, with the rename
+// on the disk before it returns. On Windows a file at to that another
+// handle holds open cannot be replaced so: the rename is tried again for a
+// moment, and then fails.
+bool MoveOnto(const std::string& from, const std::string& to);
 
 // Removes the file if it is there.
 void RemoveFileQuietly(const std::string& path);

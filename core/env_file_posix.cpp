@@ -18,36 +18,93 @@ namespace keyloom::fileos {
 namespace {
 
 constexpr std::size_t kChunk = 1 << 16;
+// The most one write hands the system, so a large file is written in
+// pieces that a test can end a save between.
+constexpr std::size_t kWritePiece = 1 << 20;
+
+// Closes the descriptor when the function that opened it returns.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int Get() const { return fd_; }
+    bool Close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
 
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
-        const ssize_t written = write(fd, bytes.data(), bytes.size());
+        const std::size_t piece = bytes.size() < kWritePiece ? bytes.size() : kWritePiece;
+        const ssize_t written = write(fd, bytes.data(), piece);
         if (written < 0 && errno == EINTR) continue;
         if (written <= 0) return false;
         bytes.remove_prefix(static_cast<std::size_t>(written));
+        if (!bytes.empty()) ReachSaveStep(SaveStep::kTemporaryPart);
     }
     return true;
+}
+
+// The folder part of path, "." when it has none.
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 }  // namespace
 
 ReadResult ReadFileChunks(const std::string& path,
                           const std::function<bool(std::string_view)>& take) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
+    Descriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.Get() < 0)
         return errno == ENOENT || errno == ENOTDIR ? ReadResult::kMissing : ReadResult::kFailed;
     struct stat status;
-    ReadResult result = ReadResult::kRead;
-    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) result = ReadResult::kFailed;
+    if (fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode)) return ReadResult::kFailed;
     char piece[kChunk];
-    while (result == ReadResult::kRead) {
-        const ssize_t got = read(fd, piece, sizeof piece);
+    for (;;) {
+        const ssize_t got = read(file.Get(), piece, sizeof piece);
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0) result = ReadResult::kFailed;
-        if (got <= 0 || !take(std::string_view(piece, static_cast<std::size_t>(got)))) break;
+        if (got < 0) return ReadResult::kFailed;
+        if (got == 0 || !take(std::string_view(piece, static_cast<std::size_t>(got)))) {
+            return ReadResult::kRead;
+        }
     }
-    close(fd);
-    return result;
+}
+
+FileFacts FactsOf(const std::string& path) {
+    FileFacts facts;
+    struct stat status;
+    if (path.empty() || stat(path.c_str(), &status) != 0) return facts;
+    facts.exists = true;
+    facts.folder = S_ISDIR(status.st_mode);
+    // Root may write a file without write permission; we still refuse it.
+    facts.readOnly =
+        S_ISREG(status.st_mode) &&
+        ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || access(path.c_str(), W_OK) != 0);
+    facts.names = static_cast<unsigned long>(status.st_nlink);
+    facts.size = S_ISREG(status.st_mode) ? static_cast<std::uint64_t>(status.st_size) : 0;
+    facts.writeTime = static_cast<std::uint64_t>(status.st_mtim.tv_sec) * 1000000000u +
+                      static_cast<std::uint64_t>(status.st_mtim.tv_nsec);
+    // The device in the high half, mixed so that neither number hides the
+    // other in one 64-bit value.
+    facts.identity = static_cast<std::uint64_t>(status.st_ino) ^
+                     (static_cast<std::uint64_t>(status.st_dev) * 0x9E3779B97F4A7C15ull);
+    return facts;
+}
+
+bool NameTaken(const std::string& path) {
+    struct stat status;
+    return !path.empty() && lstat(path.c_str(), &status) == 0;
 }
 
 std::string FinalTarget(const std::string& path) {
@@ -58,61 +115,30 @@ std::string FinalTarget(const std::string& path) {
     return target;
 }
 
-unsigned long NameCount(const std::string& path) {
-    struct stat status;
-    if (stat(path.c_str(), &status) != 0) return 0;
-    return static_cast<unsigned long>(status.st_nlink);
-}
-
-std::uint64_t FileSizeHint(const std::string& path) {
-    struct stat status;
-    if (stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return 0;
-    return static_cast<std::uint64_t>(status.st_size);
-}
-
-bool IsReadOnlyFile(const std::string& path) {
-    struct stat status;
-    if (stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return false;
-    // Root may write a file without write permission; we still refuse it.
-    if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return true;
-    return access(path.c_str(), W_OK) != 0;
-}
-
 bool WriteFlushedFile(const std::string& path, std::string_view bytes) {
-    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) return false;
-    const bool written = WriteAll(fd, bytes) && fsync(fd) == 0;
-    const bool closed = close(fd) == 0;
-    return written && closed;
+    Descriptor file(open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    if (file.Get() < 0) return false;
+    ReachSaveStep(SaveStep::kTemporaryOpened);
+    const bool written = WriteAll(file.Get(), bytes) && fsync(file.Get()) == 0;
+    return file.Close() && written;
 }
 
-bool ReplaceWithFile(const std::string& source, const std::string& target) {
-    // rename() gives target the new file's permissions and owner: carry the
-    // old file's over first. An owner that cannot be given (not root)
+bool CopyKeptAttributes(const std::string& old, const std::string& fresh) {
+    // rename() gives the name the new file's permissions and owner: carry
+    // the old file's over first. An owner that cannot be given (not root)
     // stays ours, as any new file of ours would.
-    struct stat old;
-    if (stat(target.c_str(), &old) == 0) {
-        if (chmod(source.c_str(), old.st_mode & 07777) != 0) return false;
-        if (chown(source.c_str(), old.st_uid, old.st_gid) != 0 && errno != EPERM) return false;
-    }
-    return std::rename(source.c_str(), target.c_str()) == 0;
+    struct stat status;
+    if (stat(old.c_str(), &status) != 0) return errno == ENOENT;
+    if (chmod(fresh.c_str(), status.st_mode & 07777) != 0) return false;
+    return chown(fresh.c_str(), status.st_uid, status.st_gid) == 0 || errno == EPERM;
 }
 
-bool IsFolder(const std::string& path) {
-    struct stat status;
-    return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
-}
-
-void Stamp(const std::string& path, bool* exists, std::uint64_t* size, std::uint64_t* writeTime,
-           std::uint64_t* identity) {
-    struct stat status;
-    *exists = stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
-    if (!*exists) return;
-    *size = static_cast<std::uint64_t>(status.st_size);
-    *writeTime = static_cast<std::uint64_t>(status.st_mtim.tv_sec) * 1000000000u +
-                 static_cast<std::uint64_t>(status.st_mtim.tv_nsec);
-    *identity = (static_cast<std::uint64_t>(status.st_dev) << 32) ^
-                static_cast<std::uint64_t>(status.st_ino);
+bool MoveOnto(const std::string& from, const std::string& to) {
+    if (std::rename(from.c_str(), to.c_str()) != 0) return false;
+    // The rename reaches the disk with its folder.
+    Descriptor folder(open(FolderOf(to).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.Get() >= 0) fsync(folder.Get());
+    return true;
 }
 
 void RemoveFileQuietly(const std::string& path) {

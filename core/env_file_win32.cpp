@@ -1,17 +1,21 @@
-// The env file operations on Windows, through the ANSI file functions: the
-// path's bytes are handed to the system as they are.
+// The env file operations on Windows, through the wide file functions:
+// each UTF-8 path goes to the system through WidePath, so a folder of any
+// name and of any length Windows allows works.
 #define WIN32_LEAN_AND_MEAN
 #define NOMINMAX
 #ifndef _WIN32_WINNT
-#define _WIN32_WINNT 0x0600  // GetFinalPathNameByHandleA
+#define _WIN32_WINNT 0x0600  // GetFinalPathNameByHandleW, SetFileInformationByHandle
 #endif
 #include <windows.h>
+
+#include <aclapi.h>
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "core/env_file_os.h"
+#include "core/wide_path.h"
 
 namespace keyloom::fileos {
 namespace {
@@ -21,6 +25,14 @@ constexpr DWORD kReadChunk = 1 << 16;
 // What no read of ours keeps others from: reading, writing, and the rename
 // or delete by which a save replaces the file.
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+// A rename refused because the file is held open is tried this often, this
+// far apart.
+constexpr int kMoveAttempts = 10;
+constexpr DWORD kMoveRetryMilliseconds = 50;
+// The attributes a replace passes on; read-only never comes (such a file
+// is refused), and the new bytes are not yet backed up (archive is set).
+constexpr DWORD kKeptAttributes =
+    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
 // Closes the handle when the function that opened it returns.
 class FileHandle {
@@ -43,27 +55,79 @@ private:
     HANDLE handle_;
 };
 
+// Opens what stands at path, file or folder, links followed, for asking
+// about it (or, with access, for more).
+HANDLE OpenExisting(const std::string& path, DWORD access) {
+    return CreateFileW(WidePath(path).c_str(), access, kShareAll, nullptr, OPEN_EXISTING,
+                       FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
+bool IsMissing(DWORD error) {
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+std::uint64_t Joined(DWORD high, DWORD low) {
+    return (static_cast<std::uint64_t>(high) << 32) | low;
+}
+
 bool WriteAll(HANDLE handle, std::string_view bytes) {
     while (!bytes.empty()) {
         const DWORD part = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), kChunk));
         DWORD written = 0;
         if (!WriteFile(handle, bytes.data(), part, &written, nullptr) || written == 0) return false;
         bytes.remove_prefix(written);
+        if (!bytes.empty()) ReachSaveStep(SaveStep::kTemporaryPart);
     }
     return true;
+}
+
+// Under Wine a file's access list stands for its Unix permission bits and
+// does not map back: the list read from a 600 file, set on another, makes
+// it 775. There the new file keeps the permissions any new file gets, as
+// ReplaceFile leaves them under Wine.
+bool AccessListsAreModeBits() {
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
+// The old file's owner, group and access list on the new one, as far as
+// the system lets us: the list always can be (the new file is ours), an
+// owner other than us only for an administrator. Whether the list is
+// protected from the folder's inherited entries comes along; inherited
+// entries come from the same folder again.
+void CopySecurity(HANDLE old, HANDLE fresh) {
+    if (AccessListsAreModeBits()) return;
+    PSID owner = nullptr;
+    PSID group = nullptr;
+    PACL dacl = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (GetSecurityInfo(
+            old, SE_FILE_OBJECT,
+            OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION,
+            &owner, &group, &dacl, nullptr, &descriptor) != ERROR_SUCCESS) {
+        return;
+    }
+    SECURITY_DESCRIPTOR_CONTROL control = 0;
+    DWORD revision = 0;
+    GetSecurityDescriptorControl(descriptor, &control, &revision);
+    const SECURITY_INFORMATION list =
+        DACL_SECURITY_INFORMATION |
+        ((control & SE_DACL_PROTECTED) != 0 ? PROTECTED_DACL_SECURITY_INFORMATION
+                                            : UNPROTECTED_DACL_SECURITY_INFORMATION);
+    SetSecurityInfo(fresh, SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION,
+                    owner, group, nullptr, nullptr);
+    SetSecurityInfo(fresh, SE_FILE_OBJECT, list, nullptr, nullptr, dacl, nullptr);
+    LocalFree(descriptor);
 }
 
 }  // namespace
 
 ReadResult ReadFileChunks(const std::string& path,
                           const std::function<bool(std::string_view)>& take) {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsOpen()) {
-        const DWORD error = GetLastError();
-        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? ReadResult::kMissing
-                                                                              : ReadResult::kFailed;
-    }
+    FileHandle file(CreateFileW(WidePath(path).c_str(), GENERIC_READ, kShareAll, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen())
+        return IsMissing(GetLastError()) ? ReadResult::kMissing : ReadResult::kFailed;
     char piece[kReadChunk];
     for (;;) {
         DWORD got = 0;
@@ -72,174 +136,116 @@ ReadResult ReadFileChunks(const std::string& path,
     }
 }
 
+FileFacts FactsOf(const std::string& path) {
+    FileFacts facts;
+    if (path.empty()) return facts;
+    FileHandle file(OpenExisting(path, FILE_READ_ATTRIBUTES));
+    BY_HANDLE_FILE_INFORMATION information;
+    if (file.IsOpen() && GetFileInformationByHandle(file.Get(), &information)) {
+        facts.exists = true;
+        facts.folder = (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        facts.readOnly =
+            !facts.folder && (information.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+        facts.names = information.nNumberOfLinks;
+        facts.size = facts.folder ? 0 : Joined(information.nFileSizeHigh, information.nFileSizeLow);
+        facts.writeTime = Joined(information.ftLastWriteTime.dwHighDateTime,
+                                 information.ftLastWriteTime.dwLowDateTime);
+        // The volume mixed into the index, so neither hides the other in
+        // one 64-bit value.
+        facts.identity =
+            Joined(information.nFileIndexHigh, information.nFileIndexLow) ^
+            (static_cast<std::uint64_t>(information.dwVolumeSerialNumber) * 0x9E3779B97F4A7C15ull);
+        return facts;
+    }
+    // Not to be opened even for its attributes: what the folder tells.
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(WidePath(path).c_str(), GetFileExInfoStandard, &data)) return facts;
+    facts.exists = true;
+    facts.folder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    facts.readOnly = !facts.folder && (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+    facts.size = facts.folder ? 0 : Joined(data.nFileSizeHigh, data.nFileSizeLow);
+    facts.writeTime =
+        Joined(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime);
+    return facts;
+}
+
+bool NameTaken(const std::string& path) {
+    return !path.empty() && GetFileAttributesW(WidePath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 std::string FinalTarget(const std::string& path) {
-    FileHandle file(CreateFileA(path.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    FileHandle file(OpenExisting(path, 0));
     if (!file.IsOpen()) return path;
-    std::vector<char> name(MAX_PATH);
+    std::vector<wchar_t> name(MAX_PATH);
     for (;;) {
         const DWORD length =
-            GetFinalPathNameByHandleA(file.Get(), name.data(), static_cast<DWORD>(name.size()),
+            GetFinalPathNameByHandleW(file.Get(), name.data(), static_cast<DWORD>(name.size()),
                                       FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
         if (length == 0) return path;
-        if (length < name.size()) {
-            const std::string final(name.data(), length);
-            // The name comes as \\?\C:\... or \\?\UNC\server\...: back to the
-            // form every ANSI file call takes.
-            if (final.rfind("\\\\?\\UNC\\", 0) == 0) return "\\" + final.substr(7);
-            if (final.rfind("\\\\?\\", 0) == 0) return final.substr(4);
-            return final;
-        }
+        // As \\?\C:\... or \\?\UNC\server\...: WidePath takes it as it is.
+        if (length < name.size()) return Utf8Text(std::wstring_view(name.data(), length));
         name.resize(length + 1);
     }
 }
 
-unsigned long NameCount(const std::string& path) {
-    FileHandle file(CreateFileA(path.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    BY_HANDLE_FILE_INFORMATION information;
-    if (!file.IsOpen() || !GetFileInformationByHandle(file.Get(), &information)) return 0;
-    return information.nNumberOfLinks;
-}
-
-std::uint64_t FileSizeHint(const std::string& path) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
-    return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-}
-
-bool IsReadOnlyFile(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return false;
-    // An administrator (and Wine run as root) can write such a file anyway.
-    return (attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
-           (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
 bool WriteFlushedFile(const std::string& path, std::string_view bytes) {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+    FileHandle file(CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsOpen()) return false;
+    ReachSaveStep(SaveStep::kTemporaryOpened);
     const bool written = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
     return file.Close() && written;
 }
 
-namespace {
-
-// Wine's own name of a file on the host, as UTF-16; empty outside Wine.
-std::wstring HostName(const std::string& path) {
-    using UnixNameOf = char*(CDECL*)(LPCWSTR);
-    const auto unixNameOf = reinterpret_cast<UnixNameOf>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-    if (unixNameOf == nullptr) return {};
-    auto widen = [](const char* bytes, UINT codePage) {
-        const int length = MultiByteToWideChar(codePage, 0, bytes, -1, nullptr, 0);
-        std::wstring wide(length > 0 ? length : 1, L'\0');
-        MultiByteToWideChar(codePage, 0, bytes, -1, wide.data(), length);
-        wide.resize(wide.size() - 1);
-        return wide;
-    };
-    char* unixName = unixNameOf(widen(path.c_str(), CP_ACP).c_str());
-    if (unixName == nullptr) return {};
-    std::wstring name = widen(unixName, CP_UTF8);
-    HeapFree(GetProcessHeap(), 0, unixName);
-    return name;
-}
-
-// Under Wine the old file's Unix permission bits (664, group-writable) are
-// not passed on by ReplaceFileA, and no Win32 call can set them exactly
-// (access rights map back with the execute bits added): the host's chmod
-// copies them. Outside Wine ReplaceFileA keeps the file's security itself.
-void CopyHostPermissions(const std::string& from, const std::string& to) {
-    const std::wstring hostFrom = HostName(from);
-    const std::wstring hostTo = HostName(to);
-    // Quoted for the command line; a name with a quote in it keeps the
-    // permissions the new file got.
-    if (hostFrom.empty() || hostTo.empty() ||
-        (hostFrom + hostTo).find_first_of(L"\"'") != std::wstring::npos) {
-        return;
-    }
-    // Wine gives no handle to wait on for a host program: the command
-    // leaves a mark once chmod has run, which is waited for and removed.
-    const std::string done = to + ".chmod~";
-    std::wstring command = L"/bin/sh -c \"chmod --reference='" + hostFrom + L"' '" + hostTo +
-                           L"'; : > '" + hostTo + L".chmod~'\"";
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION child = {};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                        nullptr, &startup, &child)) {
-        return;
-    }
-    CloseHandle(child.hThread);
-    CloseHandle(child.hProcess);
-    for (int waited = 0; waited < 3000; waited += 5) {
-        if (GetFileAttributesA(done.c_str()) != INVALID_FILE_ATTRIBUTES) break;
-        Sleep(5);
-    }
-    DeleteFileA(done.c_str());
-}
-
-bool IsMissing(DWORD error) {
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-}
-
-}  // namespace
-
-bool ReplaceWithFile(const std::string& source, const std::string& target) {
-    // Opened as ReplaceFileA opens it: a program that keeps the file from
-    // being renamed fails the save here, before ReplaceFileA, which under
-    // Wine leaves a temporary of its own behind when it fails so.
-    FileHandle old(CreateFileA(target.c_str(), GENERIC_READ | DELETE, kShareAll, nullptr,
-                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!old.IsOpen()) {
-        // The first save of a missing file: nothing to keep, a plain move.
-        return IsMissing(GetLastError()) &&
-               MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
-    }
-    old.Close();
-    CopyHostPermissions(target, source);
-    // ReplaceFileA keeps the old file's security, attributes, creation time
-    // and streams, and replaces a file that others hold open for reading.
-    if (ReplaceFileA(target.c_str(), source.c_str(), nullptr,
-                     REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr,
-                     nullptr)) {
-        return true;
-    }
-    const DWORD error = GetLastError();
-    // A file system that cannot replace so: the one-step rename.
-    if (error == ERROR_INVALID_FUNCTION || error == ERROR_NOT_SUPPORTED ||
-        error == ERROR_INVALID_PARAMETER) {
-        return MoveFileExA(source.c_str(), target.c_str(),
-                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-    }
-    return false;
-}
-
-bool IsFolder(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
-void Stamp(const std::string& path, bool* exists, std::uint64_t* size, std::uint64_t* writeTime,
-           std::uint64_t* identity) {
-    FileHandle file(CreateFileA(path.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+bool CopyKeptAttributes(const std::string& old, const std::string& fresh) {
+    FileHandle from(OpenExisting(old, READ_CONTROL | FILE_READ_ATTRIBUTES));
+    if (!from.IsOpen() && IsMissing(GetLastError())) return true;
+    // Our own new file: we may set its attributes and its access list, and
+    // its owner where the system lets us. The list is set from what the
+    // file has, so it is read as well.
+    const DWORD settable = FILE_WRITE_ATTRIBUTES | READ_CONTROL | WRITE_DAC;
+    HANDLE opened = OpenExisting(fresh, settable | WRITE_OWNER);
+    if (opened == INVALID_HANDLE_VALUE) opened = OpenExisting(fresh, settable);
+    FileHandle to(opened);
+    if (!to.IsOpen()) return false;
+    // An old file that lets no one read its attributes keeps them.
+    if (!from.IsOpen()) return true;
     BY_HANDLE_FILE_INFORMATION information;
-    *exists = file.IsOpen() && GetFileInformationByHandle(file.Get(), &information) &&
-              (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-    if (!*exists) return;
-    *size =
-        (static_cast<std::uint64_t>(information.nFileSizeHigh) << 32) | information.nFileSizeLow;
-    *writeTime = (static_cast<std::uint64_t>(information.ftLastWriteTime.dwHighDateTime) << 32) |
-                 information.ftLastWriteTime.dwLowDateTime;
-    *identity = ((static_cast<std::uint64_t>(information.nFileIndexHigh) << 32) |
-                 information.nFileIndexLow) ^
-                (static_cast<std::uint64_t>(information.dwVolumeSerialNumber) << 48);
+    if (GetFileInformationByHandle(from.Get(), &information)) {
+        FILE_BASIC_INFO basic = {};  // times left at 0 stay as they are
+        basic.CreationTime.LowPart = information.ftCreationTime.dwLowDateTime;
+        basic.CreationTime.HighPart = static_cast<LONG>(information.ftCreationTime.dwHighDateTime);
+        basic.FileAttributes =
+            (information.dwFileAttributes & kKeptAttributes) | FILE_ATTRIBUTE_ARCHIVE;
+        SetFileInformationByHandle(to.Get(), FileBasicInfo, &basic, sizeof basic);
+    }
+    CopySecurity(from.Get(), to.Get());
+    return true;
+}
+
+bool MoveOnto(const std::string& from, const std::string& to) {
+    const std::wstring source = WidePath(from);
+    const std::wstring target = WidePath(to);
+    // A file that someone holds open cannot be replaced by a rename (Wine
+    // and Windows alike refuse it, though the holder shares deleting).
+    // Readers let go soon, our own content view among them: the rename is
+    // tried again for about half a second before the save fails.
+    for (int attempt = 1;; ++attempt) {
+        if (MoveFileExW(source.c_str(), target.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            return true;
+        }
+        const DWORD error = GetLastError();
+        if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) ||
+            attempt == kMoveAttempts) {
+            return false;
+        }
+        Sleep(kMoveRetryMilliseconds);
+    }
 }
 
 void RemoveFileQuietly(const std::string& path) {
-    DeleteFileA(path.c_str());
+    DeleteFileW(WidePath(path).c_str());
 }
 
 unsigned long CurrentProcessId() {
@@ -248,14 +254,14 @@ unsigned long CurrentProcessId() {
 
 std::vector<std::string> FileNamesIn(const std::string& folder) {
     std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(WidePath(folder + "*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return names;
     do {
         if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-            names.emplace_back(found.cFileName);
+            names.push_back(Utf8Text(found.cFileName));
         }
-    } while (FindNextFileA(search, &found));
+    } while (FindNextFileW(search, &found));
     FindClose(search);
     return names;
 }
@@ -273,7 +279,7 @@ bool WriterMayBeRunning(unsigned long processId, const std::string& path) {
     // Ended, though someone still holds a handle to it.
     if (exitCode != STILL_ACTIVE) return false;
     WIN32_FILE_ATTRIBUTE_DATA file;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &file)) return true;
+    if (!GetFileAttributesExW(WidePath(path).c_str(), GetFileExInfoStandard, &file)) return true;
     // A process started after the file's last write did not write it.
     return CompareFileTime(&created, &file.ftLastWriteTime) <= 0;
 }

@@ -1,9 +1,5 @@
 #include "core/env_temporary.h"
 
-#include <optional>
-
-#include "core/env_file_os.h"
-
 namespace keyloom {
 namespace {
 
@@ -32,14 +28,6 @@ std::optional<unsigned long> WriterOf(std::string_view target, std::string_view 
     return ProcessIdIn(name.substr(start, name.size() - suffix.size() - start));
 }
 
-// The writer's process id when name is exactly a temporary that a save of
-// the file envName writes beside it; nothing for every other name.
-std::optional<unsigned long> TemporaryWriter(std::string_view envName, std::string_view name) {
-    if (auto writer = WriterOf(envName, kNewFileSuffix, name)) return writer;
-    const std::string backup = std::string(envName) + std::string(kBackupSuffix);
-    return WriterOf(backup, kBackupCopySuffix, name);
-}
-
 }  // namespace
 
 std::string TemporaryPathFor(std::string_view target, unsigned long processId,
@@ -51,19 +39,11 @@ std::string TemporaryPathFor(std::string_view target, unsigned long processId,
     return path;
 }
 
-void RemoveLeftoverTemporaries(const std::string& envPath) {
-    // '/' is never part of a double-byte character, so the last one ends
-    // the folder.
-    const std::size_t slash = envPath.rfind('/');
-    const std::string folder = slash == std::string::npos ? "" : envPath.substr(0, slash + 1);
-    const std::string_view envName = std::string_view(envPath).substr(folder.size());
-    if (envName.empty()) return;
-    for (const std::string& name : fileos::FileNamesIn(folder)) {
-        const std::optional<unsigned long> writer = TemporaryWriter(envName, name);
-        if (!writer) continue;
-        const std::string path = folder + name;
-        if (!fileos::WriterMayBeRunning(*writer, path)) fileos::RemoveFileQuietly(path);
-    }
+std::optional<TemporaryName> ReadTemporaryName(std::string_view targetName, std::string_view name) {
+    if (targetName.empty()) return std::nullopt;
+    if (auto writer = WriterOf(targetName, kPartSuffix, name)) return TemporaryName{*writer, false};
+    if (auto writer = WriterOf(targetName, kWholeSuffix, name)) return TemporaryName{*writer, true};
+    return std::nullopt;
 }
 
 }  // namespace keyloom

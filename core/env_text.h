@@ -32,7 +32,7 @@ inline constexpr std::string_view kSourceTelenv = "source $TELENV";
 // line is never a hotkey. Comments, settings, button lines, empty lines and
 // lines that begin with a space are not hotkeys.
 //
-// The text is meant to hold no zero byte (BytesToText stops at the first);
+// The text is meant to hold no zero byte (ReadEnvText stops at the first);
 // should one occur, it is an ordinary one-byte character.
 std::vector<HotkeyEntry> ParseEnvText(std::string_view text);
 

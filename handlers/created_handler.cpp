@@ -1,6 +1,5 @@
 #include "handlers/created_handler.h"
 
-#include "core/env_temporary.h"
 #include "handlers/load_env_file.h"
 #include "handlers/slide_link.h"
 #include "platform/globals.h"
@@ -30,8 +29,6 @@ void OnMainWindowCreated() {
     for (const char* prefix : {"标签", "按钮", "分组框", "编辑框", "超级列表框"}) {
         SetCursorByNamePrefix(prefix);
     }
-    // What a save killed half-way left beside the env file goes first.
-    RemoveLeftoverTemporaries(envPath);
     LoadEnvFile(envPath);
 }
 

@@ -4,6 +4,8 @@
 #include "handlers/closing.h"
 #include "handlers/editing_state.h"
 #include "handlers/session_view.h"
+#include "platform/folder_watch.h"
+#include "window/controls/window_registry.h"
 #include "window/window_tasks.h"
 
 namespace keyloom {
@@ -19,6 +21,18 @@ constexpr int kMissingLooks = 10;
 FileWorker& Worker() {
     static FileWorker worker;
     return worker;
+}
+
+FolderWatch& Watch() {
+    static FolderWatch watch;
+    return watch;
+}
+
+void OnEnvFolderChanged() {
+    // Taken before the file is looked at: a change made meanwhile is told
+    // again.
+    Watch().Taken();
+    CheckEnvFileOnDisk();
 }
 
 // The stamp seen at the last look, and how often the file was missing.
@@ -48,6 +62,15 @@ void StartDueFileJob() {
     std::unique_ptr<FileJob> job = Session().NextJob();
     if (!job) return;
     Worker().Start(std::move(job), [] { PostToWindowThread(OnFileJobDone); });
+}
+
+void StartWatchingEnvFile() {
+    Watch().Stop();
+    const std::string& path = Session().Path();
+    const std::size_t slash = path.find_last_of("/\\");
+    if (slash == std::string::npos) return;
+    const UINT message = MessageForTask(OnEnvFolderChanged);
+    if (message != 0) Watch().Start(path.substr(0, slash), MainWindow(), message);
 }
 
 void CheckEnvFileOnDisk() {

@@ -9,6 +9,11 @@ namespace keyloom {
 // Starts the job the session has due, unless one runs.
 void StartDueFileJob();
 
+// Watches the env file's folder from now on: a change there is looked at
+// (CheckEnvFileOnDisk). A watch started before, for an earlier window,
+// ends first.
+void StartWatchingEnvFile();
+
 // The env file may have changed on disk (its folder changed, or the
 // window was activated): when its stamp is no longer the one the session
 // knows, it is read once it has settled (there, and the same a moment

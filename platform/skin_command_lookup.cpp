@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "core/wide_path.h"
 #include "platform/fatal_error.h"
 #include "platform/program_folder.h"
 
@@ -13,9 +14,11 @@ namespace {
 HMODULE LoadSkinLibrary(const char* library) {
     // The copy beside the program comes first; the bare name then takes
     // Windows' search order, which includes the system folder.
+    // The plain full path, as the loader takes it best; a folder longer
+    // than MAX_PATH relies on the manifest's longPathAware.
     std::string besideProgram = ProgramFolder() + "\\" + library;
-    HMODULE module = LoadLibraryA(besideProgram.c_str());
-    if (!module) module = LoadLibraryA(library);
+    HMODULE module = LoadLibraryW(WideText(besideProgram).c_str());
+    if (!module) module = LoadLibraryW(WideText(library).c_str());
     return module;
 }
 

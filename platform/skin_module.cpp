@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/wide_path.h"
 #include "platform/carried_resource.h"
 #include "platform/program_folder.h"
 #include "platform/resource_ids.h"
@@ -16,15 +17,16 @@ namespace {
 
 bool Exists(const std::string& path) {
     // A found entry counts, file or folder.
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(path.c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(WidePath(path).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return false;
     FindClose(search);
     return true;
 }
 
 bool WriteNewFile(const std::string& path, std::string_view bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    const std::wstring widePath = WidePath(path);
+    HANDLE file = CreateFileW(widePath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     bool ok = true;
@@ -38,17 +40,17 @@ bool WriteNewFile(const std::string& path, std::string_view bytes) {
     ok = CloseHandle(file) && ok;
     // A cut-off library would count as present on every later start and
     // end each of them in the fatal error: remove what this call created.
-    if (!ok) DeleteFileA(path.c_str());
+    if (!ok) DeleteFileW(widePath.c_str());
     return ok;
 }
 
 }  // namespace
 
 std::string SystemFolderForSkinLibrary() {
-    char folder[MAX_PATH];
-    UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+    wchar_t folder[MAX_PATH];
+    UINT length = GetSystemDirectoryW(folder, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return {};
-    std::string text(folder, length);
+    std::string text = Utf8Text(std::wstring_view(folder, length));
     if (text.back() != '\\') text += '\\';
     return text;
 }

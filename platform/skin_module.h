@@ -33,12 +33,13 @@ enum class SkinInstallOutcome {
     NotWritten
 };
 
-// InstallSkinLibrary with its folders given: systemFolder ends in a
-// backslash or is empty; programFolder has no trailing backslash.
+// InstallSkinLibrary with its folders given (UTF-8): systemFolder ends in
+// a backslash or is empty; programFolder has no trailing backslash.
 SkinInstallOutcome InstallSkinLibraryInto(const std::string& systemFolder,
                                           const std::string& programFolder, std::string_view image);
 
-// The system folder with a trailing backslash; empty when it cannot be had.
+// The system folder (UTF-8) with a trailing backslash; empty when it
+// cannot be had.
 std::string SystemFolderForSkinLibrary();
 
 }  // namespace keyloom

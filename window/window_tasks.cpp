@@ -15,6 +15,11 @@ constexpr std::size_t kSlotCount = static_cast<std::size_t>(DelayedSlot::Count);
 
 std::function<void()> gDelayed[kSlotCount];
 
+// Messages of their own for tasks, from this one on.
+constexpr UINT kFirstTaskMessage = WM_APP + 16;
+constexpr std::size_t kMaxTaskMessages = 8;
+std::function<void()> gMessageTasks[kMaxTaskMessages];
+
 }  // namespace
 
 bool PostToWindowThread(std::function<void()> task) {
@@ -38,7 +43,22 @@ void RunAfter(DelayedSlot slot, unsigned milliseconds, std::function<void()> tas
     SetTimer(window, kFirstDelayedTimer + index, milliseconds, nullptr);
 }
 
+UINT MessageForTask(std::function<void()> task) {
+    for (std::size_t i = 0; i < kMaxTaskMessages; ++i) {
+        if (gMessageTasks[i]) continue;
+        gMessageTasks[i] = std::move(task);
+        return kFirstTaskMessage + static_cast<UINT>(i);
+    }
+    return 0;
+}
+
 bool RunWindowTask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message >= kFirstTaskMessage && message < kFirstTaskMessage + kMaxTaskMessages) {
+        // A copy: the task may end the window, and its slot with it.
+        const std::function<void()> task = gMessageTasks[message - kFirstTaskMessage];
+        if (task) task();
+        return true;
+    }
     if (message == kRunTaskMessage) {
         std::unique_ptr<std::function<void()>> task(
             reinterpret_cast<std::function<void()>*>(lParam));
@@ -58,6 +78,7 @@ bool RunWindowTask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 void ForgetWindowTasks() {
     for (auto& task : gDelayed) task = nullptr;
+    for (auto& task : gMessageTasks) task = nullptr;
 }
 
 }  // namespace keyloom

@@ -20,10 +20,15 @@ bool PostToWindowThread(std::function<void()> task);
 enum class DelayedSlot : UINT_PTR { FileSettle, Count };
 void RunAfter(DelayedSlot slot, unsigned milliseconds, std::function<void()> task);
 
+// A message of its own for task: each time it reaches the main window
+// (posted by another thread, say a watch that knows only a window and a
+// message), task runs on the window's thread. 0 when none is left.
+UINT MessageForTask(std::function<void()> task);
+
 // The main window's messages for them: true when the message was one.
 bool RunWindowTask(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// The window is gone: delayed tasks are dropped.
+// The window is gone: delayed tasks and the tasks of messages are dropped.
 void ForgetWindowTasks();
 
 }  // namespace keyloom

@@ -231,6 +231,20 @@ TEST(EnvSave, AZeroByteRefusesEverySaveAndSaysWhy) {
     EXPECT_TRUE(run.session.HasUnwrittenChange());
 }
 
+// Refused before env.bak is touched, with the reason.
+TEST(EnvSave, AReadOnlyEnvIsRefusedAndSaysWhy) {
+    ScratchFolder folder;
+    const std::string bytes = "source $TELENV\r\nalias F2 a\r\nalias F3 b\r\n";
+    testing::WriteBytes(folder.File("env"), bytes);
+    testing::SetReadOnly(folder.File("env"), true);
+    SessionRun run(folder.File("env"));
+    run.Delete(0);
+    testing::SetReadOnly(folder.File("env"), false);
+    EXPECT_EQ(LastSave(run).failure, SaveFailure::ReadOnly);
+    EXPECT_EQ(testing::ReadBytes(folder.File("env")), bytes);
+    EXPECT_EQ(folder.Names(), Lines{"env"});
+}
+
 TEST(EnvSave, AFolderWhereEnvShouldBeRefusesAndTheCountFollowsTheList) {
     ScratchFolder folder;
     testing::MakeFolder(folder.File("env"));

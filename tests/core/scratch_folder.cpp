@@ -12,6 +12,8 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 #include <winioctl.h>
+
+#include "core/wide_path.h"
 #else
 #include <dirent.h>
 #include <fcntl.h>
@@ -25,40 +27,43 @@ namespace keyloom::testing {
 namespace {
 
 #ifdef _WIN32
+// Paths are UTF-8 here as in the file layer, and go to the system as wide
+// text, so folders of any name and length can be made and looked at.
 std::vector<std::string> ListFolder(const std::string& folder) {
     std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(WidePath(folder + "\\*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return names;
     do {
-        const std::string name = found.cFileName;
+        const std::string name = Utf8Text(found.cFileName);
         if (name != "." && name != "..") names.push_back(name);
-    } while (FindNextFileA(search, &found));
+    } while (FindNextFileW(search, &found));
     FindClose(search);
     return names;
 }
 
 void RemoveTree(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const std::wstring wide = WidePath(path);
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return;
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
         for (const std::string& name : ListFolder(path)) RemoveTree(path + "\\" + name);
-        RemoveDirectoryA(path.c_str());
+        RemoveDirectoryW(wide.c_str());
     } else {
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(path.c_str());
+        SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(wide.c_str());
     }
 }
 
 std::string NewFolder(const std::string& name) {
-    char temp[MAX_PATH + 1];
-    const DWORD length = GetTempPathA(sizeof temp, temp);
+    wchar_t temp[MAX_PATH + 1];
+    const DWORD length = GetTempPathW(MAX_PATH + 1, temp);
     EXPECT_GT(length, 0u);
+    const std::string folder = Utf8Text(std::wstring_view(temp, length));
     for (unsigned attempt = 0;; ++attempt) {
-        const std::string path = std::string(temp, length) + name + "-" +
-                                 std::to_string(GetCurrentProcessId()) + "-" +
+        const std::string path = folder + name + "-" + std::to_string(GetCurrentProcessId()) + "-" +
                                  std::to_string(attempt);
-        if (CreateDirectoryA(path.c_str(), nullptr)) return path;
+        if (CreateDirectoryW(WidePath(path).c_str(), nullptr)) return path;
         if (GetLastError() != ERROR_ALREADY_EXISTS || attempt > 1000) return path;  // not made
     }
 }
@@ -103,7 +108,7 @@ ScratchFolder::~ScratchFolder() {
 
 bool ScratchFolder::Exists() const {
 #ifdef _WIN32
-    const DWORD attributes = GetFileAttributesA(path_.c_str());
+    const DWORD attributes = GetFileAttributesW(WidePath(path_).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 #else
     struct stat status;
@@ -112,7 +117,11 @@ bool ScratchFolder::Exists() const {
 }
 
 std::vector<std::string> ScratchFolder::Names() const {
-    std::vector<std::string> names = ListFolder(path_);
+    return NamesIn(path_);
+}
+
+std::vector<std::string> NamesIn(const std::string& folder) {
+    std::vector<std::string> names = ListFolder(folder);
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -121,7 +130,7 @@ std::string ScratchFolder::HostMode(const std::string& name) const {
     if (!RunOnHost("stat -c %a '" + name + "' > keyloom-mode.txt")) return {};
     std::string mode = ReadBytes(File("keyloom-mode.txt"));
 #ifdef _WIN32
-    DeleteFileA(File("keyloom-mode.txt").c_str());
+    DeleteFileW(WidePath(File("keyloom-mode.txt")).c_str());
 #else
     unlink(File("keyloom-mode.txt").c_str());
 #endif
@@ -129,29 +138,43 @@ std::string ScratchFolder::HostMode(const std::string& name) const {
     return mode;
 }
 
+#ifdef _WIN32
 void WriteBytes(const std::string& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    ASSERT_TRUE(out.good()) << path;
+    HANDLE file = CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
+    DWORD written = 0;
+    const bool ok =
+        bytes.empty() ||
+        (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+         written == bytes.size());
+    CloseHandle(file);
+    ASSERT_TRUE(ok) << path;
 }
 
 std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    EXPECT_TRUE(in.good()) << path;
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    HANDLE file = CreateFileW(WidePath(path).c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    EXPECT_NE(file, INVALID_HANDLE_VALUE) << path;
+    std::string bytes;
+    char piece[1 << 16];
+    DWORD got = 0;
+    while (file != INVALID_HANDLE_VALUE && ReadFile(file, piece, sizeof piece, &got, nullptr) &&
+           got > 0) {
+        bytes.append(piece, got);
+    }
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    return bytes;
 }
 
-#ifdef _WIN32
 bool ScratchFolder::RunOnHost(const std::string& command) const {
     // Wine's name of the folder on the host; none outside Wine.
     using UnixNameOf = char*(CDECL*)(LPCWSTR);
     const auto unixNameOf = reinterpret_cast<UnixNameOf>(reinterpret_cast<void*>(
         GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
     if (unixNameOf == nullptr) return false;
-    wchar_t widePath[MAX_PATH * 2];
-    if (MultiByteToWideChar(CP_ACP, 0, path_.c_str(), -1, widePath, MAX_PATH * 2) == 0)
-        return false;
-    char* hostFolder = unixNameOf(widePath);
+    char* hostFolder = unixNameOf(WidePath(path_).c_str());
     if (hostFolder == nullptr) return false;
     // Wine hands the command line's words to the host program (the command
     // quotes with single quotes only), but gives no handle to wait on: the
@@ -159,11 +182,12 @@ bool ScratchFolder::RunOnHost(const std::string& command) const {
     const std::string line = "/bin/sh -c \"cd '" + std::string(hostFolder) + "' && (" + command +
                              "); echo $? > .host-status~ && mv .host-status~ .host-status\"";
     HeapFree(GetProcessHeap(), 0, hostFolder);
-    STARTUPINFOA startup = {};
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION child = {};
-    std::string commandLine = line;
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+    // The host folder's name is UTF-8, as Wine gives it.
+    std::wstring commandLine = WideText(line);
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
                         nullptr, nullptr, &startup, &child)) {
         return false;
     }
@@ -171,9 +195,9 @@ bool ScratchFolder::RunOnHost(const std::string& command) const {
     CloseHandle(child.hProcess);
     const std::string status = File(".host-status");
     for (int waited = 0; waited < 30000; waited += 10) {
-        if (GetFileAttributesA(status.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        if (GetFileAttributesW(WidePath(status).c_str()) != INVALID_FILE_ATTRIBUTES) {
             const std::string code = ReadBytes(status);
-            DeleteFileA(status.c_str());
+            DeleteFileW(WidePath(status).c_str());
             return code == "0\n";
         }
         Sleep(10);
@@ -182,7 +206,7 @@ bool ScratchFolder::RunOnHost(const std::string& command) const {
 }
 
 void MakeSparseFile(const std::string& path, unsigned long long size) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    HANDLE file = CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     DWORD returned = 0;
@@ -203,11 +227,11 @@ void RunWithMemoryLimit(unsigned long long, void (*body)()) {
 }
 
 void MakeFolder(const std::string& path) {
-    ASSERT_TRUE(CreateDirectoryA(path.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryW(WidePath(path).c_str(), nullptr)) << path;
 }
 
 void SetReadOnly(const std::string& path, bool readOnly) {
-    ASSERT_TRUE(SetFileAttributesA(path.c_str(),
+    ASSERT_TRUE(SetFileAttributesW(WidePath(path).c_str(),
                                    readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL));
 }
 
@@ -225,7 +249,7 @@ unsigned long EndedProcessId() {
 }
 
 HeldFile::HeldFile(const std::string& path, unsigned long access, unsigned long share)
-    : handle_(CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING,
+    : handle_(CreateFileW(WidePath(path).c_str(), access, share, nullptr, OPEN_EXISTING,
                           FILE_ATTRIBUTE_NORMAL, nullptr)) {}
 
 HeldFile::~HeldFile() {
@@ -236,6 +260,18 @@ bool HeldFile::IsOpen() const {
     return handle_ != INVALID_HANDLE_VALUE;
 }
 #else
+void WriteBytes(const std::string& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    ASSERT_TRUE(out.good()) << path;
+}
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_TRUE(in.good()) << path;
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 bool ScratchFolder::RunOnHost(const std::string& command) const {
     return std::system(("cd '" + path_ + "' && " + command).c_str()) == 0;
 }

@@ -1,6 +1,7 @@
 // A fresh folder for one file test, removed with its contents afterwards,
 // and the few file operations the tests need to set up and inspect it. They
-// use the system's own calls, not the env file layer under test.
+// use the system's own calls, not the env file layer under test; paths are
+// UTF-8, given to Windows as wide text through core/wide_path.h.
 #pragma once
 
 #include <string>
@@ -11,7 +12,7 @@ namespace keyloom::testing {
 
 class ScratchFolder {
 public:
-    // name: the folder's last part, bytes in the ANSI code page.
+    // name: the folder's last part, UTF-8 (wide text to the system on Windows).
     explicit ScratchFolder(const std::string& name = "keyloom-env");
     ~ScratchFolder();
     ScratchFolder(const ScratchFolder&) = delete;
@@ -36,6 +37,9 @@ public:
 private:
     std::string path_;
 };
+
+// The names in a folder, sorted.
+std::vector<std::string> NamesIn(const std::string& folder);
 
 void WriteBytes(const std::string& path, std::string_view bytes);
 std::string ReadBytes(const std::string& path);

@@ -1,8 +1,9 @@
-// EnvFilePath: the program's folder, found double-byte aware, then "/env".
+// EnvFilePath: the program's folder as UTF-8, exact in any script, then "/env".
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include "core/wide_path.h"
 #include "handlers/editing_state.h"
 #include "platform/globals.h"
 #include "platform/program_folder.h"
@@ -22,29 +23,31 @@ TEST(EnvFilePathTest, PathWithoutBackslashHasAnEmptyFolder) {
     EXPECT_EQ(FolderOfPath(""), "");
 }
 
-TEST(EnvFilePathTest, SecondByte5CIsNoBackslash) {
-    // D5 5C is one double-byte character; its second byte is the backslash
-    // code, and must not cut the folder name.
-    EXPECT_EQ(FolderOfPath("C:\\ab\xD5\x5C\\tool.exe"), "C:\\ab\xD5\x5C");
-    EXPECT_EQ(EnvFilePathFor("C:\\ab\xD5\x5C\\tool.exe"), "C:\\ab\xD5\x5C/env");
-    // Here the last real backslash is the one after "C:".
-    EXPECT_EQ(FolderOfPath("C:\\ab\xD5\x5Ctool.exe"), "C:");
-    // A plain backslash after a double-byte character still counts.
-    EXPECT_EQ(FolderOfPath("C:\\\xB1\xEA\\tool.exe"), "C:\\\xB1\xEA");
+TEST(EnvFilePathTest, FoldersInAnyScriptAreCutAtTheirLastBackslash) {
+    // 한글폴더 and emoji😀dir in UTF-8: no byte of theirs is 0x5C.
+    const std::string korean = "C:\\\xED\x95\x9C\xEA\xB8\x80\xED\x8F\xB4\xEB\x8D\x94";
+    EXPECT_EQ(FolderOfPath(korean + "\\keyloom.exe"), korean);
+    EXPECT_EQ(EnvFilePathFor(korean + "\\keyloom.exe"), korean + "/env");
+    const std::string emoji =
+        "D:\\pcb\\emoji\xF0\x9F\x98\x80"
+        "dir";
+    EXPECT_EQ(EnvFilePathFor(emoji + "\\keyloom.exe"), emoji + "/env");
 }
 
-TEST(EnvFilePathTest, PathsLongerThan260BytesAreKeptWhole) {
-    std::string folder = "C:";
-    while (folder.size() < 600) folder += "\\\xD5\x5C" + std::string(40, 'd');
+TEST(EnvFilePathTest, PathsLongerThan260CharactersAreKeptWhole) {
+    std::string folder = "\\\\?\\C:";
+    while (folder.size() < 600) folder += "\\\xED\x95\x9C" + std::string(40, 'd');
     EXPECT_EQ(FolderOfPath(folder + "\\keyloom.exe"), folder);
     EXPECT_EQ(EnvFilePathFor(folder + "\\keyloom.exe"), folder + "/env");
 }
 
-TEST(EnvFilePathTest, ProgramFilePathIsTheModulesFullPath) {
-    char expected[4096];
-    DWORD length = GetModuleFileNameA(nullptr, expected, sizeof expected);
+TEST(EnvFilePathTest, ProgramFilePathIsTheModulesFullPathAsUtf8) {
+    wchar_t expected[4096];
+    DWORD length = GetModuleFileNameW(nullptr, expected, 4096);
     ASSERT_GT(length, 0u);
-    EXPECT_EQ(ProgramFilePath(), std::string(expected, length));
+    const std::string path = ProgramFilePath();
+    EXPECT_EQ(WideText(path), std::wstring(expected, length));
+    EXPECT_EQ(path.back(), 'e');
 }
 
 TEST_F(MainWindowTest, CreatedHandlerOpensTheEnvFileBesideTheProgram) {

@@ -39,11 +39,22 @@ TEST_F(LoadEnvFileTest, KeepsDoubleByteTextsUnconverted) {
 
 TEST_F(LoadEnvFileTest, StartRemovesTheLeftoverOfAKilledSave) {
     // No process is given the largest id of 32 bits.
-    const std::string leftover = TestEnvPath() + ".4294967295.new~";
+    const std::string leftover = TestEnvPath() + ".4294967295.part~";
     ASSERT_TRUE(WriteFileBytes(leftover, "part of a save"));
     ASSERT_NE(StartMainWindowForTest(EnvWithLines("alias F2 x\r\n")), nullptr);
     EXPECT_EQ(GetFileAttributesA(leftover.c_str()), INVALID_FILE_ATTRIBUTES);
     DeleteFileA(leftover.c_str());
+}
+
+// The first save of a missing env killed once its temporary was whole: the
+// start puts that text in place before it reads the file.
+TEST_F(LoadEnvFileTest, StartListsTheWholeTemporaryOfAKilledFirstSave) {
+    const std::string leftover = TestEnvPath() + ".4294967295.whole~";
+    ASSERT_TRUE(WriteFileBytes(leftover, EnvWithLines("alias F2 x\r\n")));
+    ASSERT_NE(StartMainWindowWithoutEnvForTest(), nullptr);
+    EXPECT_EQ(HotkeyRows(), (Rows{{"F2", "x"}}));
+    EXPECT_EQ(GetFileAttributesA(leftover.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(ReadFileBytes(TestEnvPath()), EnvWithLines("alias F2 x\r\n"));
 }
 
 TEST_F(LoadEnvFileTest, MissingFileShowsZeroAndNoRows) {

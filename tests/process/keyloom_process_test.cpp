@@ -1,8 +1,11 @@
 // The real keyloom.exe, copied into a folder of its own and run under Wine:
-// start-up, the window it shows, exit codes, and the skin library on disk.
+// start-up, the window it shows, exit codes, the skin library on disk,
+// folders named in any script, and kills during saves.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/fatal_error.h"
 #include "tests/process/process_helpers.h"
@@ -167,6 +170,180 @@ TEST_F(KeyloomProcessTest, ACopyBesideTheProgramIsPreferredAndGetsSkinOne) {
     EXPECT_EQ(SkinCalls(folder), "attach null=0 size=" + std::to_string(skin1.size()) +
                                      " hash=" + std::to_string(Fnv1a(skin1)) +
                                      " password=empty 110 40 10\naero 0\n");
+}
+
+using Names = std::vector<std::string>;
+
+// text with its first hotkey line gone, as a delete of the first row
+// writes it.
+std::string WithoutFirstHotkey(const std::string& text) {
+    const std::size_t start = text.find("alias ");
+    return text.substr(0, start) + text.substr(text.find("\r\n", start) + 2);
+}
+
+// Waits until the label shows caption; false on timeout.
+bool WaitForCaption(HWND label, const std::string& caption) {
+    for (DWORD waited = 0; waited < kStartTimeout; waited += 20) {
+        if (WindowText(label) == caption) return true;
+        Sleep(20);
+    }
+    return false;
+}
+
+struct NamedFolder {
+    const char* label;
+    const char* name;  // UTF-8
+};
+
+class FolderNameTest : public ::testing::TestWithParam<NamedFolder> {};
+
+// A folder Windows names only in wide text: the program finds itself and
+// its env there, lists the hotkeys, and saves a delete with env.bak beside.
+TEST_P(FolderNameTest, ListsTheHotkeysAndSavesADeleteWithEnvBak) {
+    SystemLibraryGuard library;
+    ScratchFolder folder(GetParam().name);
+    ASSERT_TRUE(IsFolder(folder.Path()));
+    const std::string copy = folder.File("keyloom.exe");
+    ASSERT_TRUE(WriteFileBytes(copy, ProgramBytes("keyloom.exe")));
+    ASSERT_TRUE(WriteFileBytes(folder.File("env"), kEnv));
+    RunningProgram program(copy);
+    HWND window = WaitForMainWindow(program);
+    ASSERT_NE(window, nullptr);
+    HWND label = Control(window, "标签2");
+    EXPECT_EQ(WindowText(label), "3\xb8\xf6");
+    HWND list = Control(window, "超级列表框1");
+    ASSERT_EQ(ListRowCount(list), 3);
+    EXPECT_EQ(ListCell(list, 1, 1), "\xb7\xc5\xb4\xf3");
+
+    ASSERT_TRUE(SelectListRow(list, 0));
+    PostMessageA(list, WM_KEYDOWN, VK_DELETE, 1);
+    ASSERT_TRUE(WaitForCaption(label, "2\xb8\xf6"));
+    EXPECT_EQ(CloseAndWait(window, program), 0u);
+    EXPECT_EQ(ReadFileBytes(folder.File("env")), WithoutFirstHotkey(kEnv));
+    EXPECT_EQ(ReadFileBytes(folder.File("env.bak")), kEnv);
+    EXPECT_EQ(FileNamesIn(folder.Path()), (Names{"env", "env.bak", "keyloom.exe"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, FolderNameTest,
+                         ::testing::Values(NamedFolder{"Korean",
+                                                       "\xED\x95\x9C\xEA\xB8\x80"
+                                                       "\xED\x8F\xB4\xEB\x8D\x94"},
+                                           NamedFolder{"Emoji",
+                                                       "emoji\xF0\x9F\x98\x80"
+                                                       "dir"}),
+                         [](const ::testing::TestParamInfo<NamedFolder>& info) {
+                             return std::string(info.param.label);
+                         });
+
+// An env of 100,000 hotkeys (about 2.6 MB): a save writes for a while.
+std::string LargeEnv() {
+    std::string text = "source $TELENV\r\n\r\n\r\n";
+    for (int i = 0; i < 100000; ++i) {
+        text += "alias K" + std::to_string(i) + " zoom in " + std::to_string(i) + "\r\n";
+    }
+    return text + "\r\n### User Preferences section\r\nset autosave 1\r\n";
+}
+
+std::size_t HotkeyCount(const std::string& text) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find("\nalias "); at != std::string::npos;
+         at = text.find("\nalias ", at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+// On the host: finds the program's process by the name Wine gives it ($2:
+// its folder's own name), waits for a temporary of ours beside env ($1:
+// the folder), sleeps $3 seconds and kills the program with SIGKILL. Its
+// marks go beside the script: "ready" once it waits, "killed" holding
+// "seen" or "late" (no temporary came).
+const char kKillScript[] =
+    "marks=$(dirname \"$0\")\n"
+    "for p in /proc/[0-9]*; do\n"
+    "  case \"$({ tr '\\000' '\\n' < \"$p/cmdline\"; } 2>/dev/null | head -n 1)\" in\n"
+    "    *\"$2\"*keyloom.exe) program=${p#/proc/} ;;\n"
+    "  esac\n"
+    "done\n"
+    ": > \"$marks/ready\"\n"
+    "seen=late\n"
+    "tries=0\n"
+    "while [ $tries -lt 100000 ]; do\n"
+    "  for f in \"$1\"/env.*.part~; do [ -e \"$f\" ] && seen=seen; done\n"
+    "  [ $seen = seen ] && break\n"
+    "  tries=$((tries + 1))\n"
+    "done\n"
+    "[ \"$3\" = 0 ] || sleep \"$3\"\n"
+    "kill -9 \"$program\"\n"
+    "echo $seen > \"$marks/killed\"\n";
+
+// kill -9 of the real program while it saves a large env, again and again,
+// at moments spread over the save: after each restart env holds the text
+// it held before that save or the saved one, byte for byte, env.bak the
+// text before the save whenever env is the new one, nothing of ours is left
+// beside them, and the list shows what env holds.
+TEST_F(KeyloomProcessTest, AKillDuringASaveLeavesTheOldOrTheNewTextAfterARestart) {
+    SystemLibraryGuard library;
+    ScratchFolder folder("kill");
+    ScratchFolder marks("kill-marks");
+    const std::string copy = folder.File("keyloom.exe");
+    ASSERT_TRUE(WriteFileBytes(copy, ProgramBytes("keyloom.exe")));
+    std::string before = LargeEnv();
+    ASSERT_TRUE(WriteFileBytes(folder.File("env"), before));
+    ASSERT_TRUE(WriteFileBytes(marks.File("kill.sh"), kKillScript));
+    const std::string script = HostPath(marks.File("kill.sh"));
+    const std::string hostFolder = HostPath(folder.Path());
+    ASSERT_FALSE(script.empty());
+    const std::string folderName = folder.Path().substr(folder.Path().find_last_of('\\') + 1);
+
+    auto program = std::make_unique<RunningProgram>(copy);
+    HWND window = WaitForMainWindow(*program);
+    ASSERT_NE(window, nullptr);
+    int killedWhileSaving = 0;
+    const std::vector<const char*> pauses = {"0",     "0.005", "0.01", "0.015", "0.02",
+                                             "0.025", "0.03",  "0.04", "0.06",  "0.1"};
+    for (const char* pause : pauses) {
+        SCOPED_TRACE(std::string("killed ") + pause + " s after a temporary appeared");
+        DeleteFileA(marks.File("ready").c_str());
+        DeleteFileA(marks.File("killed").c_str());
+        ASSERT_TRUE(StartHostProgram("/bin/sh " + script + " " + hostFolder + " " + folderName +
+                                     " " + pause));
+        for (DWORD waited = 0; !Exists(marks.File("ready")) && waited < kStartTimeout;
+             waited += 10) {
+            Sleep(10);
+        }
+        HWND list = Control(window, "超级列表框1");
+        ASSERT_TRUE(SelectListRow(list, 0));
+        PostMessageA(list, WM_KEYDOWN, VK_DELETE, 1);
+        ASSERT_NE(program->WaitForExit(kStartTimeout), STILL_ACTIVE);
+        for (DWORD waited = 0; !Exists(marks.File("killed")) && waited < kStartTimeout;
+             waited += 10) {
+            Sleep(10);
+        }
+        if (ReadFileBytes(marks.File("killed")) == "seen\n") ++killedWhileSaving;
+
+        // The restart: its start puts right what the kill left.
+        program = std::make_unique<RunningProgram>(copy);
+        window = WaitForMainWindow(*program);
+        ASSERT_NE(window, nullptr);
+        const std::string env = ReadFileBytes(folder.File("env"));
+        const std::string saved = WithoutFirstHotkey(before);
+        ASSERT_TRUE(env == before || env == saved) << env.size() << " bytes";
+        const Names names = FileNamesIn(folder.Path());
+        if (env == saved) {
+            EXPECT_EQ(ReadFileBytes(folder.File("env.bak")), before);
+            EXPECT_EQ(names, (Names{"env", "env.bak", "keyloom.exe"}));
+        } else {
+            EXPECT_TRUE(names == (Names{"env", "env.bak", "keyloom.exe"}) ||
+                        names == (Names{"env", "keyloom.exe"}));
+        }
+        EXPECT_EQ(WindowText(Control(window, "标签2")),
+                  std::to_string(HotkeyCount(env)) + "\xb8\xf6");
+        before = env;
+    }
+    // Every kill came after the delete's save had begun.
+    EXPECT_EQ(killedWhileSaving, static_cast<int>(pauses.size()));
+    EXPECT_EQ(CloseAndWait(window, *program), 0u);
 }
 
 class ApplySkinIndexTest : public ::testing::TestWithParam<int> {};

@@ -4,45 +4,39 @@
 
 #include <commctrl.h>
 
-#include <fstream>
-#include <sstream>
+#include <algorithm>
+
+#include "core/wide_path.h"
 
 namespace keyloom::test {
 
 std::string BuildFolder() {
-    char path[4096];
-    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string full(path, length);
+    wchar_t path[4096];
+    DWORD length = GetModuleFileNameW(nullptr, path, 4096);
+    std::string full = Utf8Text(std::wstring_view(path, length));
     return full.substr(0, full.find_last_of('\\'));
 }
 
 ScratchFolder::ScratchFolder(const std::string& name) {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    path_ = std::string(temp) + "keyloom-" + name + "-" + std::to_string(GetCurrentProcessId());
-    CreateDirectoryA(path_.c_str(), nullptr);
+    wchar_t temp[MAX_PATH + 1];
+    const DWORD length = GetTempPathW(MAX_PATH + 1, temp);
+    path_ = Utf8Text(std::wstring_view(temp, length)) + "keyloom-" + name + "-" +
+            std::to_string(GetCurrentProcessId());
+    CreateDirectoryW(WidePath(path_).c_str(), nullptr);
 }
 
 ScratchFolder::~ScratchFolder() {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path_ + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::string entry = path_ + "\\" + found.cFileName;
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileA(entry.c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(path_.c_str());
+    for (const std::string& name : FileNamesIn(path_)) DeleteFileW(WidePath(File(name)).c_str());
+    RemoveDirectoryW(WidePath(path_).c_str());
 }
 
 RunningProgram::RunningProgram(const std::string& program, const std::string& arguments) {
-    std::string commandLine = "\"" + program + "\" " + arguments;
+    std::wstring commandLine = WideText("\"" + program + "\" " + arguments);
     std::string folder = program.substr(0, program.find_last_of('\\'));
-    STARTUPINFOA startup = {};
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.c_str(), &startup, &info_)) {
+    if (!CreateProcessW(WidePath(program).c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                        nullptr, WideText(folder).c_str(), &startup, &info_)) {
         info_ = {};
     }
 }
@@ -156,26 +150,98 @@ HWND FindDescendantById(HWND parent, int id) {
 }
 
 std::string ReadFileBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return {};
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
+    HANDLE file = CreateFileW(WidePath(path).c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {};
+    std::string bytes;
+    char piece[1 << 16];
+    DWORD got = 0;
+    while (ReadFile(file, piece, sizeof piece, &got, nullptr) && got > 0) bytes.append(piece, got);
+    CloseHandle(file);
+    return bytes;
 }
 
 bool WriteFileBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(file);
+    HANDLE file = CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const bool ok =
+        bytes.empty() ||
+        (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+         written == bytes.size());
+    return CloseHandle(file) && ok;
 }
 
 bool IsFolder(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
+    DWORD attributes = GetFileAttributesW(WidePath(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool Exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(WidePath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::vector<std::string> FileNamesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(WidePath(folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            names.push_back(Utf8Text(found.cFileName));
+        }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool SelectListRow(HWND list, int row) {
+    // The list takes the item from memory of its own process.
+    DWORD processId = 0;
+    GetWindowThreadProcessId(list, &processId);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+    if (!process) return false;
+    bool selected = false;
+    void* remote = VirtualAllocEx(process, nullptr, sizeof(LVITEMA), MEM_COMMIT, PAGE_READWRITE);
+    if (remote) {
+        LVITEMA item = {};
+        item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        item.state = LVIS_SELECTED | LVIS_FOCUSED;
+        selected = WriteProcessMemory(process, remote, &item, sizeof item, nullptr) &&
+                   SendMessageA(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(remote));
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return selected;
+}
+
+std::string HostPath(const std::string& path) {
+    using UnixNameOf = char*(CDECL*)(LPCWSTR);
+    const auto unixNameOf = reinterpret_cast<UnixNameOf>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    if (unixNameOf == nullptr) return {};
+    char* unixName = unixNameOf(WidePath(path).c_str());
+    if (unixName == nullptr) return {};
+    std::string name(unixName);
+    HeapFree(GetProcessHeap(), 0, unixName);
+    return name;
+}
+
+bool StartHostProgram(const std::string& commandLine) {
+    std::wstring line = WideText(commandLine);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION child = {};
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                        nullptr, &startup, &child)) {
+        return false;
+    }
+    CloseHandle(child.hThread);
+    CloseHandle(child.hProcess);
+    return true;
 }
 
 SystemLibraryGuard::SystemLibraryGuard() {

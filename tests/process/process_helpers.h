@@ -1,5 +1,6 @@
 // Running copies of the real programs in folders of their own and looking
-// at their windows from outside.
+// at their windows from outside. Paths are UTF-8, given to the system as
+// wide text, so the folders may be named in any script.
 #pragma once
 
 #include <windows.h>
@@ -12,8 +13,8 @@ namespace keyloom::test {
 // The folder of this test program (where the build put every program).
 std::string BuildFolder();
 
-// A new empty folder under the temporary folder, removed with its files
-// when the object goes.
+// A new empty folder under the temporary folder (name: UTF-8), removed
+// with its files when the object goes.
 class ScratchFolder {
 public:
     explicit ScratchFolder(const std::string& name);
@@ -75,5 +76,16 @@ std::string ReadFileBytes(const std::string& path);
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 bool IsFolder(const std::string& path);
 bool Exists(const std::string& path);
+// The names of the files in folder, sorted.
+std::vector<std::string> FileNamesIn(const std::string& folder);
+
+// Selects one row of another process's list view, as a click on it would.
+bool SelectListRow(HWND list, int row);
+
+// Wine's name on the host of a Windows path; empty outside Wine.
+std::string HostPath(const std::string& path);
+// Starts a program of the host (Wine runs it as it runs a Windows one),
+// without waiting for it. commandLine holds no double quote.
+bool StartHostProgram(const std::string& commandLine);
 
 }  // namespace keyloom::test

@@ -1,0 +1,7 @@
+#include "core/save_step.h"
+
+namespace keyloom::fileos {
+
+SaveStepHook gSaveStepHook = nullptr;
+
+}  // namespace keyloom::fileos
