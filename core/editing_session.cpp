@@ -381,6 +381,9 @@ SessionChange EditingSession::FinishJob(std::unique_ptr<FileJob> job) {
     if (!job) return change;
     using Result = FileJob::Result;
     const bool save = job->kind == FileJob::Kind::Save;
+    // env.bak keeps the file as it was before the first change the run
+    // wrote, or tried to write.
+    if (job->backedUp) mayBackUp_ = false;
     switch (job->result) {
         case Result::Written:
         case Result::Unchanged:
@@ -403,7 +406,12 @@ SessionChange EditingSession::FinishJob(std::unique_ptr<FileJob> job) {
             knownStamp_ = job->stamp;
             break;
         case Result::Unsettled:
-            change.readAgainLater = true;
+            // A save tries again at once; a read a moment later.
+            if (save) {
+                saveDue_ = true;
+            } else {
+                change.readAgainLater = true;
+            }
             break;
         case Result::Refused:
         case Result::Failed:

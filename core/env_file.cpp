@@ -51,8 +51,11 @@ void DropSpareRoom(std::string& text) {
 
 // Puts bytes in the place of target through a temporary beside it (see
 // ReplaceEnvFile), so target is either the old file or all of the new
-// bytes, never a part; on failure nothing of ours is left.
-bool ReplaceWhole(const std::string& target, std::string_view bytes) {
+// bytes, never a part; on failure nothing of ours is left. With expected,
+// the file must still be as it stamps it right before the new one takes
+// its place.
+ReplaceOutcome ReplaceWhole(const std::string& target, std::string_view bytes,
+                            const FileStamp* expected = nullptr) {
     using fileos::ReachSaveStep;
     using fileos::SaveStep;
     const unsigned long id = fileos::CurrentProcessId();
@@ -67,17 +70,19 @@ bool ReplaceWhole(const std::string& target, std::string_view bytes) {
         ReachSaveStep(SaveStep::kKeptCopied);
         done = fileos::MoveOnto(part, whole);
     }
+    bool changed = false;
     if (done) {
         ReachSaveStep(SaveStep::kTemporaryWhole);
-        done = fileos::MoveOnto(whole, target);
+        changed = expected != nullptr && StampOf(target) != *expected;
+        done = !changed && fileos::MoveOnto(whole, target);
     }
     if (done) {
         ReachSaveStep(SaveStep::kPutInPlace);
-        return true;
+        return ReplaceOutcome::kReplaced;
     }
     fileos::RemoveFileQuietly(part);
     fileos::RemoveFileQuietly(whole);
-    return false;
+    return changed ? ReplaceOutcome::kChangedMeanwhile : ReplaceOutcome::kFailed;
 }
 
 }  // namespace
@@ -140,12 +145,20 @@ SaveTarget ResolveSaveTarget(const std::string& path) {
 
 bool ReplaceEnvFile(const SaveTarget& target, std::string_view bytes) {
     if (target.path.empty() || target.refusal != SaveRefusal::kNone) return false;
-    return ReplaceWhole(target.path, bytes);
+    return ReplaceWhole(target.path, bytes) == ReplaceOutcome::kReplaced;
+}
+
+ReplaceOutcome ReplaceEnvFileAsRead(const SaveTarget& target, std::string_view bytes,
+                                    const FileStamp& read) {
+    if (target.path.empty() || target.refusal != SaveRefusal::kNone) {
+        return ReplaceOutcome::kFailed;
+    }
+    return ReplaceWhole(target.path, bytes, &read);
 }
 
 bool WriteBackupFile(const std::string& envPath, std::string_view bytes) {
     if (envPath.empty()) return false;
-    return ReplaceWhole(envPath + std::string(kBackupSuffix), bytes);
+    return ReplaceWhole(envPath + std::string(kBackupSuffix), bytes) == ReplaceOutcome::kReplaced;
 }
 
 FileStamp StampOf(const std::string& path) {

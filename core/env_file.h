@@ -55,9 +55,6 @@ SaveTarget ResolveSaveTarget(const std::string& path);
 // with its old bytes or all of the new ones.
 bool ReplaceEnvFile(const SaveTarget& target, std::string_view bytes);
 
-// The same for env.bak beside envPath (not beside a link's target).
-bool WriteBackupFile(const std::string& envPath, std::string_view bytes);
-
 // What the folder says of a file, cheap to ask: whether it is there, its
 // size, last write time and identity (volume and file index, or device and
 // inode), links followed. Equal stamps mean nothing changed that a reader
@@ -76,5 +73,15 @@ struct FileStamp {
 };
 
 FileStamp StampOf(const std::string& path);
+
+// The replace of a save that read the file when it stamped read: right
+// before the new file takes its place the file must still be as read, so
+// nothing another writer wrote in between is replaced unseen.
+enum class ReplaceOutcome { kReplaced, kChangedMeanwhile, kFailed };
+ReplaceOutcome ReplaceEnvFileAsRead(const SaveTarget& target, std::string_view bytes,
+                                    const FileStamp& read);
+
+// The same for env.bak beside envPath (not beside a link's target).
+bool WriteBackupFile(const std::string& envPath, std::string_view bytes);
 
 }  // namespace keyloom

@@ -56,20 +56,34 @@ void RunRead(FileJob& job) {
     }
 }
 
+// The file's text, read while its stamp stays the same (a writer busy
+// with it is waited out a few reads long); the stamp it was read at.
+TextRead ReadSettled(const std::string& path, std::string* text, FileStamp* stamp) {
+    TextRead read = TextRead::kFailed;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        *stamp = StampOf(path);
+        read = ReadEnvText(path, text);
+        if (StampOf(path) == *stamp) break;
+    }
+    return read;
+}
+
 void RunSave(FileJob& job) {
     std::string old;
-    const TextRead read = ReadEnvText(job.path, &old);
-    if (read == TextRead::kFailed) {
+    FileStamp read;
+    const TextRead result = ReadSettled(job.path, &old, &read);
+    if (result == TextRead::kFailed) {
         const SaveTarget target = ResolveSaveTarget(job.path);
         job.refusal =
             target.refusal == SaveRefusal::kFolder ? FileRefusal::kFolder : FileRefusal::kNone;
         job.result = job.refusal == FileRefusal::kNone ? Result::Failed : Result::Refused;
         return;
     }
-    const bool cut = read == TextRead::kCutAtZero;
+    const bool cut = result == TextRead::kCutAtZero;
     // A file that is gone or empty gets all the lines this run knows, with
     // the change: nothing the run read of it is lost.
     if ((!old.empty() || job.known->empty()) && !IsKnown(job, old, cut)) {
+        job.stamp = read;
         TakeChange(job, std::move(old), cut);
         return;
     }
@@ -81,7 +95,7 @@ void RunSave(FileJob& job) {
     }
     if (job.text == old && !old.empty()) {
         job.result = Result::Unchanged;
-        job.stamp = StampOf(job.path);
+        job.stamp = read;
         return;
     }
     const SaveTarget target = ResolveSaveTarget(job.path);
@@ -95,9 +109,27 @@ void RunSave(FileJob& job) {
         if (!WriteBackupFile(job.path, old)) return;
         job.backedUp = true;
     }
-    if (!ReplaceEnvFile(target, job.text)) return;
-    job.result = Result::Written;
-    job.stamp = StampOf(job.path);
+    switch (ReplaceEnvFileAsRead(target, job.text, read)) {
+        case ReplaceOutcome::kReplaced:
+            job.result = Result::Written;
+            job.stamp = StampOf(job.path);
+            return;
+        case ReplaceOutcome::kChangedMeanwhile: {
+            // Another writer came in between the read and the replace:
+            // what the file holds now is read, and the change carried onto
+            // it by the next save.
+            std::string now;
+            const TextRead again = ReadSettled(job.path, &now, &job.stamp);
+            if (again == TextRead::kFailed) return;
+            job.text.clear();
+            if (!TakeChange(job, std::move(now), again == TextRead::kCutAtZero)) {
+                job.result = Result::Unsettled;
+            }
+            return;
+        }
+        case ReplaceOutcome::kFailed:
+            return;
+    }
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "core/edit_mode.h"
 #include "core/editing_session.h"
 #include "core/env_text.h"
+#include "core/save_step.h"
 #include "tests/core/env_shapes.h"
 #include "tests/core/scratch_folder.h"
 #include "tests/core/session_run.h"
@@ -406,6 +407,29 @@ TEST_F(EditingSessionTest, TheListFollowsAnotherWritersChange) {
     EXPECT_EQ(run.jobChanges.back().boxKeys, (std::vector<std::string>{"F2"}));
     EXPECT_EQ(run.ListRows(), (Rows{{"F1", "a"}}));
     EXPECT_EQ(Env(), "alias F1 a\n### User Preferences section\nset y\n");
+}
+
+// Another writer between a save's read and its replace: the save finds the
+// file changed right before it would put its own in place, writes nothing
+// over it, and the next save carries the change onto what they wrote.
+TEST_F(EditingSessionTest, AWriterBetweenTheSavesReadAndItsReplaceKeepsBothChanges) {
+    Write("alias F1 a\nalias F2 b\nalias F3 c\n");
+    SessionRun run(env_);
+    static std::string path;
+    static bool written;
+    path = env_;
+    written = false;
+    fileos::gSaveStepHook = [](fileos::SaveStep step) {
+        if (step != fileos::SaveStep::kTemporaryClosed || written) return;
+        written = true;
+        testing::WriteBytes(path, "alias F1 a\nalias F3 c\n");
+    };
+    run.Delete(0);
+    fileos::gSaveStepHook = nullptr;
+    ASSERT_TRUE(written);
+    EXPECT_EQ(Env(), "alias F3 c\n");
+    EXPECT_EQ(run.ListRows(), (Rows{{"F3", "c"}}));
+    for (const SessionChange& change : run.jobChanges) EXPECT_EQ(change.box, SessionBox::None);
 }
 
 // An undo whose line another writer removed meanwhile says so; one whose
