@@ -94,6 +94,8 @@ SessionChange EditingSession::Add() {
     TogglePanel(&change);
     change.groupCaption = kAddGroupCaption;
     change.confirmCaption = kAddConfirmCaption;
+    change.verb = HotkeyVerb::Alias;
+    change.verbChosen = false;
     modify_ = false;
     return change;
 }
@@ -113,6 +115,8 @@ SessionChange EditingSession::Modify(int selected) {
     const HotkeyEntry& row = (*rows_)[static_cast<std::size_t>(selected)];
     change.keyBox = row.key;
     change.commandBox = row.command;
+    change.verb = origins_[static_cast<std::size_t>(selected)].verb;
+    change.verbChosen = true;
     return change;
 }
 
@@ -151,15 +155,15 @@ SessionChange EditingSession::Confirm(const PanelInput& input, bool replaceAgree
     // deleted itself, and then the confirm only appends.
     int opened = modify_ ? opened_.Row() : OpenedRow::kNone;
     if (opened >= RowCount()) opened = OpenedRow::kNone;
-    // An added hotkey is an alias line; a modified one keeps its verb, so a
-    // funckey stays a funckey.
-    const HotkeyVerb verb = opened == OpenedRow::kNone
-                                ? HotkeyVerb::Alias
-                                : origins_[static_cast<std::size_t>(opened)].verb;
+    // The verb the panel shows: a modify starts from its row's, so a
+    // funckey stays a funckey unless the user chose otherwise.
+    const HotkeyVerb verb = input.verb;
     // A new binding of a key that another row binds would leave one of the
-    // two dead: the user decides first. A modify keeping its key asks not.
-    const bool keepsOwnKey =
-        opened != OpenedRow::kNone && (*rows_)[static_cast<std::size_t>(opened)].key == key;
+    // two dead: the user decides first. A modify keeping its key and verb
+    // asks not.
+    const bool keepsOwnKey = opened != OpenedRow::kNone &&
+                             (*rows_)[static_cast<std::size_t>(opened)].key == key &&
+                             origins_[static_cast<std::size_t>(opened)].verb == verb;
     std::vector<int> others;
     if (!keepsOwnKey) others = RowsBinding(*rows_, origins_, verb, key, opened);
     if (!others.empty() && !replaceAgreed) {

@@ -31,6 +31,8 @@ struct EditAction {
 struct PanelInput {
     std::string key;
     std::string command;
+    // The verb the panel shows: the written line's.
+    HotkeyVerb verb = HotkeyVerb::Alias;
 };
 
 class EditingSession {

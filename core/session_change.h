@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/env_lines.h"
+
 namespace keyloom {
 
 // A change of the rows that the list control must learn: a deleted row,
@@ -47,6 +49,10 @@ struct SessionChange {
     // New texts of the key and command boxes, and of the content box.
     std::optional<std::string> keyBox;
     std::optional<std::string> commandBox;
+    // The verb the panel shows, and whether it is the user's (a modify's
+    // row's) or follows the key box until the user chooses (an add's).
+    std::optional<HotkeyVerb> verb;
+    bool verbChosen = false;
     std::optional<std::string> contentBox;
     std::optional<std::string> countCaption;
     FocusTarget focus = FocusTarget::Unchanged;

@@ -11,6 +11,7 @@
 #include "window/controls/control_names.h"
 #include "window/hotkey_list.h"
 #include "window/main_window.h"
+#include "window/verb_choice.h"
 #include "window/window_ops.h"
 
 namespace keyloom {
@@ -49,7 +50,7 @@ void CarryGivenActions() {
     while (auto action = session.NextAction()) {
         PanelInput input;
         if (action->kind == EditAction::Confirm) {
-            input = {ControlText(kKeyBox), ControlText(kCommandBox)};
+            input = {ControlText(kKeyBox), ControlText(kCommandBox), PanelVerb()};
         }
         SessionChange change = session.Carry(*action, input);
         ShowSessionChange(change);

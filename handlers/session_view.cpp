@@ -9,6 +9,7 @@
 #include "window/edit_panel.h"
 #include "window/hotkey_list.h"
 #include "window/text_box.h"
+#include "window/verb_choice.h"
 #include "window/window_ops.h"
 
 namespace keyloom {
@@ -52,6 +53,8 @@ void ShowSessionChange(SessionChange& change) {
     if (change.confirmCaption) SetControlText(kConfirmButton, *change.confirmCaption);
     if (change.keyBox) SetControlText(kKeyBox, *change.keyBox);
     if (change.commandBox) SetControlText(kCommandBox, *change.commandBox);
+    // After the key box: an unchosen verb follows the box's new text.
+    if (change.verb) ShowVerbChoice(*change.verb, change.verbChosen);
     if (change.contentBox) ShowSavedText(std::move(*change.contentBox));
     if (change.countCaption) SetControlText(kCountLabel, *change.countCaption);
     if (change.focus == FocusTarget::KeyBox) FocusControl(kKeyBox);

@@ -10,9 +10,11 @@
 #include "window/controls/dpi_layout.h"
 #include "window/hotkey_list.h"
 #include "window/controls/hyperlink.h"
+#include "window/key_capture.h"
 #include "window/controls/logo_picture.h"
 #include "window/memo/memo_box.h"
 #include "window/controls/window_registry.h"
+#include "window/verb_choice.h"
 #include "window/window_focus.h"
 #include "window/window_ops.h"
 
@@ -28,8 +30,18 @@ const ControlSpec* SpecOfWindow(HWND control) {
 
 void OnCommand(WPARAM wParam, LPARAM lParam) {
     const ControlSpec* spec = SpecOfWindow(reinterpret_cast<HWND>(lParam));
-    if (spec && spec->kind == ControlKind::Button && HIWORD(wParam) == BN_CLICKED) {
+    if (!spec) return;
+    const WORD code = HIWORD(wParam);
+    const bool clickable =
+        spec->kind == ControlKind::Button || spec->kind == ControlKind::RadioButton;
+    if (clickable && code == BN_CLICKED) {
         RaiseControlEvent(spec->id, ControlEvent::Clicked);
+    } else if (spec->id == kKeyCaptureButtonId && code == BN_KILLFOCUS) {
+        OnKeyCaptureButtonFocusLost();
+    } else if (spec->id == kKeyBoxId && code == EN_CHANGE) {
+        // The panel's own: the verb follows the key, a note goes.
+        OnKeyBoxChanged();
+        ClearKeyNote();
     }
 }
 
@@ -58,6 +70,8 @@ void OnDestroy() {
     ForgetWindowHandles();
     ForgetFocusedControl();
     ForgetTimerIntervals();
+    ForgetKeyCapture();
+    ForgetVerbChoice();
     EndMainWindowLayout();
     RaiseWindowEvent(ControlEvent::Destroyed);
 }

@@ -143,13 +143,77 @@ TEST_F(EditingSessionTest, ConfirmAppendsTrimmedOrMovesTheModifiedRowToTheEnd) {
 TEST_F(EditingSessionTest, AModifiedFunckeyStaysAFunckeyAndADeletedOpenedRowIsNotReplaced) {
     testing::WriteBytes(env_, "funckey F1 zoom fit\nalias F2 zoom in\nalias F3 done\n");
     Driver run(env_);
-    run.Run({{EditAction::Modify, 0}, {EditAction::Confirm}}, {"F1", "zoom out"});
+    run.Run({{EditAction::Modify, 0}, {EditAction::Confirm}},
+            {"F1", "zoom out", HotkeyVerb::Funckey});
     EXPECT_EQ(Env(), "alias F2 zoom in\nalias F3 done\nfunckey F1 zoom out\n");
     // Opened row 0 (F2), then deleted: the confirm only appends.
     run.Run({{EditAction::Modify, 0}, {EditAction::Delete, 0}, {EditAction::Confirm}}, {"F7", "x"});
     EXPECT_EQ(run.session.Rows(), (Rows{{"F3", "done"}, {"F1", "zoom out"}, {"F7", "x"}}));
     // New lines go after the last hotkey line of the head.
     EXPECT_EQ(Env(), "alias F3 done\nfunckey F1 zoom out\nalias F7 x\n");
+}
+
+TEST_F(EditingSessionTest, AddShowsAnUnchosenAliasAndModifyItsRowsVerbChosen) {
+    testing::WriteBytes(env_, "funckey m move\nalias F2 zoom in\n");
+    Driver run(env_);
+    run.Run({{EditAction::Add, 0},
+             {EditAction::Add, 0},
+             {EditAction::Modify, 0},
+             {EditAction::Add, 0},
+             {EditAction::Modify, 1}});
+    ASSERT_EQ(run.changes.size(), 5u);
+    for (int add : {0, 1, 3}) {
+        EXPECT_EQ(run.changes[add].verb, HotkeyVerb::Alias) << add;
+        EXPECT_FALSE(run.changes[add].verbChosen) << add;
+    }
+    EXPECT_EQ(run.changes[2].verb, HotkeyVerb::Funckey);
+    EXPECT_TRUE(run.changes[2].verbChosen);
+    EXPECT_EQ(run.changes[4].verb, HotkeyVerb::Alias);
+    EXPECT_TRUE(run.changes[4].verbChosen);
+}
+
+TEST_F(EditingSessionTest, TheLineIsWrittenWithThePanelsVerb) {
+    testing::WriteBytes(env_, "funckey m move\nalias F2 zoom in\n");
+    Driver run(env_);
+    run.Run({{EditAction::Add, 0}, {EditAction::Confirm}}, {"S", "slide", HotkeyVerb::Funckey});
+    EXPECT_EQ(Env(), "funckey m move\nalias F2 zoom in\nfunckey S slide\n");
+    // A modify writes what the panel shows, not what its row had.
+    run.Run({{EditAction::Modify, 0}, {EditAction::Confirm}}, {"m", "move", HotkeyVerb::Alias});
+    EXPECT_EQ(Env(), "alias F2 zoom in\nfunckey S slide\nalias m move\n");
+    run.Run({{EditAction::Modify, 0}, {EditAction::Confirm}},
+            {"F2", "zoom in", HotkeyVerb::Funckey});
+    EXPECT_EQ(Env(), "funckey S slide\nalias m move\nfunckey F2 zoom in\n");
+}
+
+TEST_F(EditingSessionTest, KeysBoundTwiceAreWorkedOutWithThePanelsVerb) {
+    testing::WriteBytes(env_, "funckey m move\nalias F2 zoom in\n");
+    Driver run(env_);
+    run.Run({{EditAction::Add, 0}, {EditAction::Confirm}}, {"m", "mirror", HotkeyVerb::Alias});
+    EXPECT_FALSE(run.changes.back().question.has_value());
+    run.Run({{EditAction::Add, 0}, {EditAction::Confirm}}, {"m", "mirror", HotkeyVerb::Funckey});
+    ASSERT_TRUE(run.changes.back().question.has_value());
+    EXPECT_EQ(run.changes.back().question->command, "move");
+    // 是: the funckey row goes, the alias m stays beside the new funckey m.
+    ASSERT_TRUE(run.session.AnswerReplace(true).save);
+    run.SaveOnWorker();
+    EXPECT_EQ(Env(), "alias F2 zoom in\nalias m mirror\nfunckey m mirror\n");
+}
+
+TEST_F(EditingSessionTest, AModifyKeepingItsKeyUnderTheOtherVerbAsksWhenThatVerbBindsIt) {
+    testing::WriteBytes(env_, "funckey m move\nalias m mirror\nfunckey F2 zoom in\n");
+    Driver run(env_);
+    run.Run({{EditAction::Modify, 0}, {EditAction::Confirm}}, {"m", "move", HotkeyVerb::Alias});
+    ASSERT_TRUE(run.changes.back().question.has_value());
+    EXPECT_EQ(run.changes.back().question->command, "mirror");
+    ASSERT_TRUE(run.session.AnswerReplace(true).save);
+    run.SaveOnWorker();
+    EXPECT_EQ(Env(), "funckey F2 zoom in\nalias m move\n");
+    // No other alias binds F2: the row changes its verb without a question,
+    // and no row is dead.
+    run.Run({{EditAction::Modify, 0}, {EditAction::Confirm}}, {"F2", "zoom in", HotkeyVerb::Alias});
+    EXPECT_FALSE(run.changes[run.changes.size() - 2].question.has_value());
+    EXPECT_EQ(Env(), "alias m move\nalias F2 zoom in\n");
+    EXPECT_EQ(run.session.CoveringRows(), (std::vector<int>{-1, -1}));
 }
 
 TEST_F(EditingSessionTest, ADeleteWithThePanelShownFillsItsBoxWithTheSavedText) {
@@ -282,7 +346,7 @@ TEST_F(EditingSessionTest, OnlyTheSameVerbAndTheSameBytesAsk) {
         EXPECT_FALSE(run.changes.back().question.has_value()) << key;
     }
     // A modify onto another row's key asks; one that keeps its own does not.
-    run.Run({{EditAction::Modify, 0}, {EditAction::Confirm}}, {"F2", "kept"});
+    run.Run({{EditAction::Modify, 0}, {EditAction::Confirm}}, {"F2", "kept", HotkeyVerb::Funckey});
     EXPECT_FALSE(run.changes.back().question.has_value());
     const int f5 = 2;
     ASSERT_EQ(run.session.Rows()[f5].key, "F5");
@@ -324,8 +388,9 @@ TEST_F(EditingSessionTest, MarksKeptAcrossChangesAreTheMarksOfAFreshStart) {
             case 0:
                 run.Run({{EditAction::Add, 0}, {EditAction::Confirm}}, {newKey, command});
                 break;
-            case 1:  // keeps its key, so it moves to the end of the head
-                run.Run({{EditAction::Modify, row}, {EditAction::Confirm}}, {ownKey, command});
+            case 1:  // keeps its key and verb, so it moves to the end of the head
+                run.Run({{EditAction::Modify, row}});
+                run.Run({{EditAction::Confirm}}, {ownKey, command, *run.changes.back().verb});
                 break;
             case 2:
                 run.Run({{EditAction::Modify, row}, {EditAction::Confirm}}, {newKey, command});

@@ -62,6 +62,19 @@ void SelectHotkeyRowForTest(int row);
 void TypeInto(std::string_view name, std::string_view text);
 // A key pressed and released on a window, through the thread's queue.
 void PressKey(HWND window, UINT virtualKey);
+// The same with modifiers held: the thread's key state says so while the
+// messages are handled (WM_SYSKEYDOWN with Alt). extended marks a key of
+// the extended block (the arrows, Home, Insert, Delete... beside the
+// keypad), as the keyboard does.
+struct KeysHeld {
+    bool ctrl = false, alt = false, shift = false;
+};
+void PressKeyHolding(HWND window, UINT virtualKey, KeysHeld held, bool extended = false);
+// Keys pressed on the real keyboard of the X display (XTEST, through
+// xdotool), as `xdotool key` names them ("ctrl+shift+F2", "Escape"), with
+// the main window active and focused; the messages they bring are handled.
+// False when xdotool could not be run.
+bool PressKeysOnX(const std::string& keys);
 
 // The rows of 超级列表框1 as {key, command} pairs.
 std::vector<std::pair<std::string, std::string>> HotkeyRows();
