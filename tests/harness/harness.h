@@ -73,7 +73,8 @@ void PressKeyHolding(HWND window, UINT virtualKey, KeysHeld held, bool extended 
 // Keys pressed on the real keyboard of the X display (XTEST, through
 // xdotool), as `xdotool key` names them ("ctrl+shift+F2", "Escape"), with
 // the main window active and focused; the messages they bring are handled.
-// False when xdotool could not be run.
+// False when xdotool could not be run. For 64-bit test programs only: a
+// 32-bit one loses its own standard output after a few such starts.
 bool PressKeysOnX(const std::string& keys);
 
 // The rows of 超级列表框1 as {key, command} pairs.

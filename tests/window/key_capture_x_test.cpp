@@ -48,18 +48,19 @@ TEST_P(RealKeyTest, IsNamedAsAllegroNamesIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, RealKeyTest,
-    ::testing::Values(RealKey{"shift+F3", "SF3", ""}, RealKey{"ctrl+shift+F2", "CSF2", ""},
-                      RealKey{"ctrl+alt+Home", "CAHome", ""}, RealKey{"Next", "Pgdown", ""},
-                      RealKey{"shift+Delete", "SDel", ""}, RealKey{"Up", "Up", ""},
-                      RealKey{"ctrl+r", "~R", ""}, RealKey{"ctrl+shift+z", "~SZ", ""},
-                      RealKey{"ctrl+1", "~1", ""}, RealKey{"ctrl+bracketright", "~]", ""},
-                      RealKey{"ctrl+backslash", "~\\", ""}, RealKey{"m", "m", ""},
-                      RealKey{"shift+s", "S", ""}, RealKey{"shift+equal", "+", ""},
-                      RealKey{"bracketleft", "[", ""}, RealKey{"space", "' '", ""},
-                      RealKey{"Escape", "Esc", ""}, RealKey{"Tab", "Tab", ""},
-                      RealKey{"ctrl+x", "F9", kCutKeyNote}, RealKey{"Return", "F9", kNoNameNote},
-                      RealKey{"KP_Add", "F9", kNoNameNote}, RealKey{"KP_Enter", "F9", kNoNameNote},
-                      RealKey{"alt+m", "F9", kNoNameNote}));
+    ::testing::Values(
+        RealKey{"shift+F3", "SF3", ""}, RealKey{"ctrl+shift+F2", "CSF2", ""},
+        RealKey{"ctrl+alt+Home", "CAHome", ""}, RealKey{"Next", "Pgdown", ""},
+        RealKey{"shift+Delete", "SDel", ""}, RealKey{"Up", "Up", ""}, RealKey{"ctrl+r", "~R", ""},
+        RealKey{"ctrl+shift+z", "~SZ", ""}, RealKey{"ctrl+1", "~1", ""},
+        RealKey{"ctrl+bracketright", "~]", ""}, RealKey{"ctrl+backslash", "~\\", ""},
+        RealKey{"m", "m", ""}, RealKey{"shift+s", "S", ""}, RealKey{"shift+equal", "+", ""},
+        RealKey{"bracketleft", "[", ""}, RealKey{"space", "' '", ""}, RealKey{"Escape", "Esc", ""},
+        RealKey{"Tab", "Tab", ""}, RealKey{"ctrl+x", "F9", kCutKeyNote},
+        RealKey{"Return", "F9", kNoNameNote}, RealKey{"KP_Add", "F9", kNoNameNote},
+        RealKey{"KP_Enter", "F9", kNoNameNote}, RealKey{"alt+m", "F9", kNoNameNote},
+        RealKey{"shift+Escape", "F9", kNoNameNote}, RealKey{"BackSpace", "F9", kNoNameNote},
+        RealKey{"super", "F9", kNoNameNote}));
 
 TEST_F(MainWindowTest, RealAltKArmsTheCaptureAndTheNextKeysAreNamed) {
     ClickButton("按钮_添加");
