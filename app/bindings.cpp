@@ -10,6 +10,8 @@
 #include "handlers/file_jobs.h"
 #include "handlers/slide_link.h"
 #include "handlers/undo_redo.h"
+#include "window/key_capture.h"
+#include "window/verb_choice.h"
 
 namespace keyloom {
 
@@ -28,6 +30,9 @@ const EventBinding kEntries[] = {
     {"按钮_删除", ControlEvent::Clicked, OnDeleteClick},
     {"按钮_确认", ControlEvent::Clicked, OnConfirmClick},
     {"按钮_env内容", ControlEvent::Clicked, ShowEnvContent},
+    {"按钮_按键", ControlEvent::Clicked, ToggleKeyCapture},
+    {"单选框_alias", ControlEvent::Clicked, ChooseAliasVerb},
+    {"单选框_funckey", ControlEvent::Clicked, ChooseFunckeyVerb},
     {"时钟1", ControlEvent::TimerTick, OnSlideRightTick},
     {"时钟2", ControlEvent::TimerTick, OnSlideLeftTick},
     {"图片框1", ControlEvent::LeftButtonDown, OnLogoPressed},

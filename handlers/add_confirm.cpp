@@ -5,6 +5,7 @@
 #include "handlers/act.h"
 #include "handlers/editing_state.h"
 #include "window/controls/control_names.h"
+#include "window/verb_choice.h"
 #include "window/window_ops.h"
 
 namespace keyloom {
@@ -15,7 +16,7 @@ void OnAddClick() {
 
 void OnConfirmClick() {
     // The boxes as they are at the click.
-    const PanelInput input{ControlText(kKeyBox), ControlText(kCommandBox)};
+    const PanelInput input{ControlText(kKeyBox), ControlText(kCommandBox), PanelVerb()};
     Act([&input] { return Session().Confirm(input); });
 }
 

@@ -8,6 +8,7 @@
 #include "window/controls/dpi_layout.h"
 #include "window/edit_panel.h"
 #include "window/hotkey_list.h"
+#include "window/verb_choice.h"
 #include "window/window_ops.h"
 
 namespace keyloom {
@@ -92,6 +93,8 @@ void ShowSessionChange(SessionChange& change, LineId selectedBefore) {
     if (change.confirmCaption) SetControlText(kConfirmButton, *change.confirmCaption);
     if (change.keyBox) SetControlText(kKeyBox, *change.keyBox);
     if (change.commandBox) SetControlText(kCommandBox, *change.commandBox);
+    // After the key box: an unchosen verb follows the box's new text.
+    if (change.verb) ShowVerbChoice(*change.verb, change.verbChosen);
     if (change.contentBox) ShowSavedText(std::move(*change.contentBox));
     if (change.countCaption) SetControlText(kCountLabel, *change.countCaption);
     if (change.focus == FocusTarget::KeyBox) FocusControl(kKeyBox);

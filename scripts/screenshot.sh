@@ -2,9 +2,10 @@
 # `make screenshot`: runs keyloom.exe on our example env in a Wine virtual
 # desktop inside Xvfb (so the frame and the caption are drawn too) and
 # saves the window narrow (docs/keyloom-narrow.png) and wide, with the edit
-# panel opened by the Add button (docs/keyloom-wide.png), then wide again on
-# a 144-DPI screen, 150 % scaling (docs/keyloom-wide-150.png), in a Wine
-# prefix of that DPI.
+# panel opened by the Add button (docs/keyloom-wide.png), then with a
+# command typed and 按键 pressed, waiting for the key to name
+# (docs/keyloom-capture.png), then wide again on a 144-DPI screen, 150 %
+# scaling (docs/keyloom-wide-150.png), in a Wine prefix of that DPI.
 # With --run DIR (used by scripts/run-keyloom.sh) it saves one narrow shot
 # of the program in DIR to DIR/screenshot.png.
 set -euo pipefail
@@ -31,10 +32,10 @@ source scripts/wine-env.sh
 shared_prefix="$WINEPREFIX"
 export LC_ALL=zh_CN.UTF-8
 
-# shots DPI NARROW_FILE WIDE_FILE: one run of Keyloom on a desktop of that
-# DPI; either file may be "-" for no shot.
+# shots DPI NARROW_FILE WIDE_FILE [CAPTURE_FILE]: one run of Keyloom on a
+# desktop of that DPI; either file may be "-" for no shot.
 shots() {
-    local dpi=$1 narrow=$2 wide=$3
+    local dpi=$1 narrow=$2 wide=$3 capture=${4:--}
     export WINEPREFIX="$shared_prefix"
     unset KEYLOOM_WINE_DPI
     if [ "$dpi" != 96 ]; then
@@ -81,6 +82,13 @@ shots() {
         poke click add
         sleep 2
         shot "$(scale 474)" "$wide"
+        if [ "$capture" != - ]; then
+            # A command typed, then 按键 pressed: the panel waits for a key.
+            poke text command "zoom in"
+            poke click keys
+            sleep 2
+            shot "$(scale 474)" "$capture"
+        fi
     fi
     poke close
     timeout 60 tail --pid="$program" -f /dev/null || true
@@ -90,6 +98,7 @@ shots() {
 if [ "$mode" = run ]; then
     shots 96 "$run/screenshot.png" -
 else
-    shots 96 "$root/docs/keyloom-narrow.png" "$root/docs/keyloom-wide.png"
+    shots 96 "$root/docs/keyloom-narrow.png" "$root/docs/keyloom-wide.png" \
+        "$root/docs/keyloom-capture.png"
     shots 144 - "$root/docs/keyloom-wide-150.png"
 fi

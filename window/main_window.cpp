@@ -11,9 +11,11 @@
 #include "window/hotkey_list.h"
 #include "window/hotkey_list_menu.h"
 #include "window/controls/hyperlink.h"
+#include "window/key_capture.h"
 #include "window/controls/logo_picture.h"
 #include "window/memo/memo_box.h"
 #include "window/controls/window_registry.h"
+#include "window/verb_choice.h"
 #include "window/window_focus.h"
 #include "window/window_ops.h"
 #include "window/window_tasks.h"
@@ -30,8 +32,18 @@ const ControlSpec* SpecOfWindow(HWND control) {
 
 void OnCommand(WPARAM wParam, LPARAM lParam) {
     const ControlSpec* spec = SpecOfWindow(reinterpret_cast<HWND>(lParam));
-    if (spec && spec->kind == ControlKind::Button && HIWORD(wParam) == BN_CLICKED) {
+    if (!spec) return;
+    const WORD code = HIWORD(wParam);
+    const bool clickable =
+        spec->kind == ControlKind::Button || spec->kind == ControlKind::RadioButton;
+    if (clickable && code == BN_CLICKED) {
         RaiseControlEvent(spec->id, ControlEvent::Clicked);
+    } else if (spec->id == kKeyCaptureButtonId && code == BN_KILLFOCUS) {
+        OnKeyCaptureButtonFocusLost();
+    } else if (spec->id == kKeyBoxId && code == EN_CHANGE) {
+        // The panel's own: the verb follows the key, a note goes.
+        OnKeyBoxChanged();
+        ClearKeyNote();
     }
 }
 
@@ -61,6 +73,8 @@ void OnDestroy() {
     ForgetFocusedControl();
     ForgetTimerIntervals();
     ForgetWindowTasks();
+    ForgetKeyCapture();
+    ForgetVerbChoice();
     EndMainWindowLayout();
     RaiseWindowEvent(ControlEvent::Destroyed);
 }

@@ -7,6 +7,8 @@
 #include "window/edit_panel.h"
 #include "window/controls/event_bindings.h"
 #include "window/controls/window_registry.h"
+#include "window/key_capture.h"
+#include "window/verb_choice.h"
 #include "window/window_ops.h"
 
 namespace keyloom {
@@ -26,9 +28,32 @@ constexpr ButtonKey kButtonKeys[] = {
     {kCommandBox, VK_RETURN, kConfirmButton},
 };
 
+// Access keys: Alt with the letter underlined in a button's caption does
+// what a click on it does, the focus moved to it.
+struct AccessKey {
+    WPARAM key;
+    ControlId button;
+};
+constexpr AccessKey kAccessKeys[] = {{'K', kKeyCaptureButton}};
+
+// A radio button is a stop only while checked: Tab goes to the group's
+// choice, the arrows move it.
 bool IsTabStop(int index) {
     HWND control = ControlWindowAt(index);
-    return kControls[index].tabOrder > 0 && control && !IsInHiddenEditPanel(control);
+    if (kControls[index].tabOrder <= 0 || !control || IsInHiddenEditPanel(control)) return false;
+    return kControls[index].kind != ControlKind::RadioButton ||
+           SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+// Alt and a letter (without Ctrl) that a shown button answers to.
+const AccessKey* AccessKeyFor(const MSG& message) {
+    if (message.message != WM_SYSKEYDOWN || GetKeyState(VK_CONTROL) < 0) return nullptr;
+    for (const AccessKey& entry : kAccessKeys) {
+        if (entry.key != message.wParam) continue;
+        HWND button = ControlWindow(entry.button);
+        if (button && !IsInHiddenEditPanel(button)) return &entry;
+    }
+    return nullptr;
 }
 
 // The control after (or before) from in the table's Tab order, round the
@@ -84,6 +109,8 @@ bool HandleUndoKey(const MSG& message) {
 }  // namespace
 
 bool HandleWindowKey(const MSG& message) {
+    // A key being captured belongs to the capture, Esc and Tab included.
+    if (TakeKeyCaptureMessage(message)) return true;
     if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
     HWND window = MainWindow();
     if (!window || !message.hwnd) return false;
@@ -106,6 +133,15 @@ bool HandleWindowKey(const MSG& message) {
         if (next) SetFocus(next);
         return true;
     }
+    if (const AccessKey* entry = AccessKeyFor(message)) {
+        const bool repeat = (message.lParam & (1L << 30)) != 0;
+        if (!repeat) {
+            FocusControl(entry->button);
+            RaiseControlEvent(entry->button, ControlEvent::Clicked);
+        }
+        return true;
+    }
+    if (keyDown && MoveVerbChoiceByKey(message.hwnd, message.wParam)) return true;
     if (keyDown) {
         if (const ButtonKey* entry = ButtonKeyFor(message.hwnd, message.wParam)) {
             // A key held down acts once: a repeat would delete row after row.

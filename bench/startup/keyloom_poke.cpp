@@ -1,11 +1,14 @@
 // Small remote control for the scripts: finds the visible window titled
 // "Allegro Keyloom" (waiting up to 30 s), then closes it, sets its width,
-// or clicks one of the four buttons of the list column, named by its job.
-//   keyloom_poke close | width 474 | click add|modify|delete|env | wait
+// clicks one of the four buttons of the list column or the panel's 按键,
+// named by its job, or puts a text into the panel's key or command box.
+//   keyloom_poke close | width 474 | click add|modify|delete|env|keys
+//              | text key|command WORDS... | wait
 #include <windows.h>
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "window/controls/control_ids.h"
 
@@ -19,11 +22,19 @@ int ButtonId(const char* job) {
     } kButtons[] = {{"add", keyloom::kAddButtonId},
                     {"modify", keyloom::kModifyButtonId},
                     {"delete", keyloom::kDeleteButtonId},
-                    {"env", keyloom::kEnvContentButtonId}};
+                    {"env", keyloom::kEnvContentButtonId},
+                    {"keys", keyloom::kKeyCaptureButtonId}};
     for (const auto& button : kButtons) {
         if (std::strcmp(job, button.job) == 0) return button.id;
     }
     return 0;
+}
+
+// A control of the window, or of the edit panel's group box.
+HWND Control(HWND window, int id) {
+    HWND control = GetDlgItem(window, id);
+    if (!control) control = GetDlgItem(GetDlgItem(window, keyloom::kPanelGroupId), id);
+    return control;
 }
 
 }  // namespace
@@ -46,9 +57,17 @@ int main(int argc, char** argv) {
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     } else if (std::strcmp(argv[1], "click") == 0 && argc > 2) {
         const int id = ButtonId(argv[2]);
-        HWND button = id ? GetDlgItem(window, id) : nullptr;
+        HWND button = id ? Control(window, id) : nullptr;
         if (!button) return 1;
         SendMessageA(button, BM_CLICK, 0, 0);
+    } else if (std::strcmp(argv[1], "text") == 0 && argc > 3) {
+        const bool key = std::strcmp(argv[2], "key") == 0;
+        HWND box = Control(window, key ? keyloom::kKeyBoxId : keyloom::kCommandBoxId);
+        if (!box) return 1;
+        // The words given, one space between (a launcher may split them).
+        std::string text = argv[3];
+        for (int i = 4; i < argc; ++i) text += std::string(" ") + argv[i];
+        SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     } else if (std::strcmp(argv[1], "wait") != 0) {
         return 2;
     }

@@ -15,6 +15,8 @@
 #include "handlers/undo_redo.h"
 #include "tests/window/window_fixture.h"
 #include "window/controls/control_table.h"
+#include "window/key_capture.h"
+#include "window/verb_choice.h"
 #include "window/window_ops.h"
 
 namespace keyloom::test {
@@ -34,6 +36,9 @@ TEST(BindingTableTest, EveryBoundEventHasItsHandlerAndNoOtherIsBound) {
         {"按钮_删除", ControlEvent::Clicked, OnDeleteClick},
         {"按钮_确认", ControlEvent::Clicked, OnConfirmClick},
         {"按钮_env内容", ControlEvent::Clicked, ShowEnvContent},
+        {"按钮_按键", ControlEvent::Clicked, ToggleKeyCapture},
+        {"单选框_alias", ControlEvent::Clicked, ChooseAliasVerb},
+        {"单选框_funckey", ControlEvent::Clicked, ChooseFunckeyVerb},
         {"时钟1", ControlEvent::TimerTick, OnSlideRightTick},
         {"时钟2", ControlEvent::TimerTick, OnSlideLeftTick},
         {"图片框1", ControlEvent::LeftButtonDown, OnLogoPressed},

@@ -127,6 +127,28 @@ TEST_F(EditingSessionTest, AModifiedFunckeyStaysAFunckeyAndADeletedOpenedRowIsNo
     EXPECT_EQ(Env(), "alias F3 done\nfunckey F1 zoom out\nalias F7 x\nfunckey m move\n");
 }
 
+// The verb the panel shows is the written line's, and keys bound twice are
+// worked out with it: a funckey and an alias of one key are two bindings.
+TEST_F(EditingSessionTest, TheLineIsWrittenWithThePanelsVerb) {
+    Write("funckey m move\nalias F2 zoom in\n");
+    SessionRun run(env_);
+    EXPECT_FALSE(run.AddHotkey("m", "mirror", HotkeyVerb::Alias).question.has_value());
+    EXPECT_EQ(Env(), "funckey m move\nalias F2 zoom in\nalias m mirror\n");
+    // A modify writes the verb the panel shows, not its row's.
+    run.session.Modify(1);
+    run.Confirm("F2", "zoom in", HotkeyVerb::Funckey);
+    EXPECT_EQ(Env(), "funckey m move\nalias m mirror\nfunckey F2 zoom in\n");
+    // Keeping its key under the other verb asks when that verb binds it.
+    const SessionChange modify = [&] {
+        run.session.Modify(0);
+        return run.Confirm("m", "move", HotkeyVerb::Alias);
+    }();
+    ASSERT_TRUE(modify.question.has_value());
+    EXPECT_EQ(modify.question->command, "mirror");
+    EXPECT_EQ(Env(), "funckey F2 zoom in\nalias m move\n");
+    EXPECT_TRUE(run.DeadRows().empty());
+}
+
 TEST_F(EditingSessionTest, ADeleteWithThePanelShownFillsItsBoxWithTheSavedText) {
     SessionRun run(env_);
     run.Add();

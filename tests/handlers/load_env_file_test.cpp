@@ -65,6 +65,35 @@ TEST_F(LoadEnvFileTest, MissingFileShowsZeroAndNoRows) {
     EXPECT_EQ(GetFileAttributesA(TestEnvPath().c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
+// env gone while env.bak is there: asked before anything is written; 是
+// puts env.bak back and lists it, 否 goes on and the run leaves env.bak as
+// it is.
+TEST_F(LoadEnvFileTest, AMissingEnvBesideEnvBakOffersItBack) {
+    const std::string backup = "alias F2 zoom fit\r\nalias F3 pan\r\n";
+    for (bool yes : {true, false}) {
+        SCOPED_TRACE(yes);
+        MessageBoxRecorder boxes;
+        boxes.AnswerQuestionsYes(yes);
+        ASSERT_NE(StartMainWindowBesideBackupForTest(backup), nullptr);
+        ASSERT_EQ(boxes.Boxes().size(), 1u);
+        EXPECT_EQ(boxes.Boxes()[0].style, static_cast<unsigned>(MB_YESNO));
+        EXPECT_EQ(boxes.Boxes()[0].title, "恢复env");
+        if (yes) {
+            EXPECT_EQ(ReadFileBytes(TestEnvPath()), backup);
+            EXPECT_EQ(HotkeyRowCount(), 2);
+        } else {
+            EXPECT_EQ(HotkeyRowCount(), 0);
+            SendMessageA(ControlWindow("按钮_添加"), BM_CLICK, 0, 0);
+            TypeInto("编辑框2", "F9");
+            TypeInto("编辑框3", "x");
+            ClickButton("按钮_确认");
+            EXPECT_EQ(ReadFileBytes(TestEnvPath() + ".bak"), backup);
+        }
+        CloseMainWindowForTest();
+    }
+    DeleteFileA((TestEnvPath() + ".bak").c_str());
+}
+
 TEST_F(LoadEnvFileTest, FileWithoutMarkerListsItsHotkeys) {
     ASSERT_NE(StartMainWindowForTest("alias F2 zoom\nfunckey F3 pan"), nullptr);
     EXPECT_EQ(HotkeyRows(), (Rows{{"F2", "zoom"}, {"F3", "pan"}}));

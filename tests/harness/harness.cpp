@@ -2,7 +2,10 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "app/bindings.h"
@@ -59,12 +62,20 @@ std::string TestEnvPath() {
 }
 
 HWND StartMainWindowForTest(const std::string& envBytes) {
+    DeleteFileA((TestEnvPath() + ".bak").c_str());
     WriteFileBytes(TestEnvPath(), envBytes);
     return StartWindow();
 }
 
 HWND StartMainWindowWithoutEnvForTest() {
+    DeleteFileA((TestEnvPath() + ".bak").c_str());
     DeleteFileA(TestEnvPath().c_str());
+    return StartWindow();
+}
+
+HWND StartMainWindowBesideBackupForTest(const std::string& backupBytes) {
+    DeleteFileA(TestEnvPath().c_str());
+    WriteFileBytes(TestEnvPath() + ".bak", backupBytes);
     return StartWindow();
 }
 
@@ -180,6 +191,74 @@ void PressRealKeys(std::initializer_list<WORD> virtualKeys) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
     PumpMessagesFor(50);
     PumpMessages();
+}
+
+void PressKeyHolding(HWND window, UINT virtualKey, KeysHeld held, bool extended) {
+    BYTE saved[256] = {};
+    GetKeyboardState(saved);
+    BYTE keys[256];
+    std::copy(std::begin(saved), std::end(saved), std::begin(keys));
+    const auto down = [](bool on) { return static_cast<BYTE>(on ? 0x80 : 0); };
+    keys[VK_CONTROL] = keys[VK_LCONTROL] = down(held.ctrl);
+    keys[VK_MENU] = keys[VK_LMENU] = down(held.alt);
+    keys[VK_SHIFT] = keys[VK_LSHIFT] = down(held.shift);
+    SetKeyboardState(keys);
+    const UINT scan = MapVirtualKeyA(virtualKey, 0);
+    LPARAM lParam = 1 | (static_cast<LPARAM>(scan) << 16);
+    if (extended) lParam |= LPARAM(1) << 24;
+    if (held.alt) lParam |= LPARAM(1) << 29;
+    // Alt, and F10 alone, come as system keys.
+    const bool system = held.alt || virtualKey == VK_F10;
+    PostMessageA(window, system ? WM_SYSKEYDOWN : WM_KEYDOWN, virtualKey, lParam);
+    PostMessageA(window, system ? WM_SYSKEYUP : WM_KEYUP, virtualKey, lParam | (LPARAM(3) << 30));
+    PumpMessages();
+    SetKeyboardState(saved);
+}
+
+bool PressKeysOnX(const std::string& keys) {
+    HWND window = MainWindow();
+    if (!window) return false;
+    SetForegroundWindow(window);
+    PumpMessages();
+    // Wine keeps the X window of a top-level window in this property; the
+    // keys go to the X window that has the input focus.
+    const auto xWindow =
+        reinterpret_cast<std::uintptr_t>(GetPropA(window, "__wine_x11_whole_window"));
+    // The test program's folder is on drive Z:, the host's root.
+    const std::string folder = TestProgramFolder();
+    if (!xWindow || folder.size() < 2 || (folder[0] != 'Z' && folder[0] != 'z')) return false;
+    static int runs = 0;
+    const std::string done = folder + "\\xdotool-" + std::to_string(GetCurrentProcessId()) + "-" +
+                             std::to_string(++runs) + ".done";
+    std::string hostDone = done.substr(2);
+    std::replace(hostDone.begin(), hostDone.end(), '\\', '/');
+    // Wine starts the host's program as it would a Windows one, but gives
+    // no handle to wait on: xdotool leaves a file when it is done.
+    std::string command = "/bin/sh -c \"/usr/bin/xdotool windowfocus --sync " +
+                          std::to_string(xWindow) + " key --delay 40 " + keys + "; touch '" +
+                          hostDone + "'\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        return false;
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    // The keys arrive while xdotool runs: handle them as they come.
+    const DWORD start = GetTickCount();
+    bool finished = false;
+    while (!finished && GetTickCount() - start < 10000) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        ProcessPendingMessages();
+        finished = GetFileAttributesA(done.c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
+    DeleteFileA(done.c_str());
+    // The last key's messages may come just after xdotool ends.
+    PumpMessagesFor(100);
+    PumpMessages();
+    return finished;
 }
 
 std::vector<std::pair<std::string, std::string>> HotkeyRows() {

@@ -23,8 +23,11 @@ std::string TestEnvPath();
 // created handler and shows it, as start-up does. The skin library is the
 // one beside the test program; nothing is written into the system folder.
 HWND StartMainWindowForTest(const std::string& envBytes);
-// The same with no env file at all.
+// The same with no env file at all (and no env.bak: the first form leaves
+// none either).
 HWND StartMainWindowWithoutEnvForTest();
+// The same with no env file but an env.bak of these bytes.
+HWND StartMainWindowBesideBackupForTest(const std::string& backupBytes);
 // Destroys the window (if still there) once its saves are done.
 void CloseMainWindowForTest();
 
@@ -69,6 +72,20 @@ void PressKey(HWND window, UINT virtualKey);
 // included), in order, then released in the other order, to the window
 // that has the focus; then the messages they caused are handled.
 void PressRealKeys(std::initializer_list<WORD> virtualKeys);
+// The same with modifiers held: the thread's key state says so while the
+// messages are handled (WM_SYSKEYDOWN with Alt). extended marks a key of
+// the extended block (the arrows, Home, Insert, Delete... beside the
+// keypad), as the keyboard does.
+struct KeysHeld {
+    bool ctrl = false, alt = false, shift = false;
+};
+void PressKeyHolding(HWND window, UINT virtualKey, KeysHeld held, bool extended = false);
+// Keys pressed on the real keyboard of the X display (XTEST, through
+// xdotool), as `xdotool key` names them ("ctrl+shift+F2", "Escape"), with
+// the main window active and focused; the messages they bring are handled.
+// False when xdotool could not be run. For 64-bit test programs only: a
+// 32-bit one loses its own standard output after a few such starts.
+bool PressKeysOnX(const std::string& keys);
 
 // The rows of 超级列表框1 as {key, command} pairs.
 std::vector<std::pair<std::string, std::string>> HotkeyRows();

@@ -100,10 +100,10 @@ TEST_F(MainWindowTest, TabFollowsTheScreenAndPassesOverTheHiddenPanel) {
 TEST_F(MainWindowTest, TabWithThePanelShownGoesOnThroughThePanel) {
     SetMainWindowWidth(474);
     FocusControl("超级列表框1");
-    const std::vector<std::string> forward = {"按钮_添加",    "按钮_修改", "按钮_删除",
-                                              "按钮_env内容", "编辑框2",   "编辑框3",
-                                              "按钮_确认",    "编辑框1",   "超级列表框1"};
-    EXPECT_EQ(TabWalk(9, false), forward);
+    const std::vector<std::string> forward = {
+        "按钮_添加", "按钮_修改",    "按钮_删除", "按钮_env内容", "编辑框2",    "按钮_按键",
+        "编辑框3",   "单选框_alias", "按钮_确认", "编辑框1",      "超级列表框1"};
+    EXPECT_EQ(TabWalk(11, false), forward);
     const std::vector<std::string> backward = {"编辑框1", "按钮_确认"};
     EXPECT_EQ(TabWalk(2, true), backward);
 }

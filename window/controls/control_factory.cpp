@@ -94,6 +94,13 @@ HWND CreateControl(const ControlSpec& spec, HWND parent) {
             // The class was registered before the window's DPI was known.
             SetClassLongPtrA(control, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(AppCursor()));
             break;
+        case ControlKind::RadioButton:
+            // No kind word of the pointer pass names a radio button: it has
+            // the program's pointer from here. The first of a group starts
+            // checked, so the group always shows a choice.
+            SetControlCursor(control, AppCursor());
+            if (spec.style & WS_GROUP) SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
+            break;
         default:
             break;
     }
@@ -108,6 +115,7 @@ const char* ControlClassName(int kind) {
             return "STATIC";
         case ControlKind::Button:
         case ControlKind::GroupBox:
+        case ControlKind::RadioButton:
             return "BUTTON";
         case ControlKind::Edit:
             return "EDIT";

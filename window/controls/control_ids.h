@@ -27,9 +27,15 @@ enum ControlId : int {
     kCountLabelId = 1017,        // 标签2
     kCountTitleLabelId = 1018,   // 标签1
     kHotkeyListId = 1019,        // 超级列表框1
+    kKeyCaptureButtonId = 1020,  // 按钮_按键
+    kAliasRadioId = 1021,        // 单选框_alias
+    kFunckeyRadioId = 1022,      // 单选框_funckey
+    kVerbLabelId = 1023,         // 标签6
+    kKeyNoteLabelId = 1024,      // 标签7
 };
 
 inline constexpr int kFirstControlId = kLogoPictureId;
-inline constexpr int kControlIdCount = kHotkeyListId - kFirstControlId + 1;
+inline constexpr int kLastControlId = kKeyNoteLabelId;
+inline constexpr int kControlIdCount = kLastControlId - kFirstControlId + 1;
 
 }  // namespace keyloom

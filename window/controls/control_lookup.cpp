@@ -58,6 +58,7 @@ ControlKind ControlKindOfWindow(HWND control) {
         LONG type = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
         if (type == BS_GROUPBOX) return ControlKind::GroupBox;
         if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) return ControlKind::Button;
+        if (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON) return ControlKind::RadioButton;
     }
     return ControlKind::Unknown;
 }

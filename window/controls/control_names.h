@@ -22,5 +22,9 @@ inline constexpr ControlId kEnvContentButton = kEnvContentButtonId;  // 按钮_e
 inline constexpr ControlId kLinkControl = kLinkId;                   // 超级链接框1
 inline constexpr ControlId kSlideRightTimer = kSlideRightTimerId;    // 时钟1
 inline constexpr ControlId kSlideLeftTimer = kSlideLeftTimerId;      // 时钟2
+inline constexpr ControlId kKeyCaptureButton = kKeyCaptureButtonId;  // 按钮_按键
+inline constexpr ControlId kAliasRadio = kAliasRadioId;              // 单选框_alias
+inline constexpr ControlId kFunckeyRadio = kFunckeyRadioId;          // 单选框_funckey
+inline constexpr ControlId kKeyNoteLabel = kKeyNoteLabelId;          // 标签7
 
 }  // namespace keyloom

@@ -23,6 +23,11 @@ constexpr DWORD kLineEdit = ES_LEFT | ES_AUTOHSCROLL;
 constexpr DWORD kMemo = ES_LEFT | ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL;
 constexpr DWORD kList = LVS_REPORT | LVS_SINGLESEL | LVS_OWNERDATA;
 constexpr DWORD kSunken = WS_EX_CLIENTEDGE;
+// The verb's two choices: plain radio buttons (the window checks them),
+// the first starting their group. The key capture button tells the window
+// when it loses the focus (BS_NOTIFY), which ends a capture.
+constexpr DWORD kRadio = BS_RADIOBUTTON;
+constexpr DWORD kNotifyingButton = kButton | BS_NOTIFY;
 
 }  // namespace
 
@@ -32,14 +37,25 @@ const ControlSpec kControls[] = {
     {K::Timer, "时钟2", kSlideLeftTimerId, "", 0, 0, 0, 0, "", 0, 0, 0},
     {K::Timer, "时钟1", kSlideRightTimerId, "", 0, 0, 0, 0, "", 0, 0, 0},
     {K::Hyperlink, "超级链接框1", kLinkId, "", 8, 272, 192, 24, kAdvertisementCaption, 0, 0, 0},
-    {K::Edit, "编辑框3", kCommandBoxId, "分组框1", 72, 40, 120, 20, "", kLineEdit, kSunken, 7},
-    {K::Edit, "编辑框2", kKeyBoxId, "分组框1", 72, 16, 120, 20, "", kLineEdit, kSunken, 6},
-    {K::Edit, "编辑框1", kContentBoxId, "分组框2", 8, 24, 184, 104, "", kMemo, 0, 9},
-    {K::GroupBox, "分组框2", kContentGroupId, "", 264, 128, 200, 136, "env实时数据", kGroup, 0, 0},
-    {K::Button, "按钮_确认", kConfirmButtonId, "分组框1", 72, 64, 120, 32, "确认", kButton, 0, 8},
+    {K::Edit, "编辑框3", kCommandBoxId, "分组框1", 72, 40, 120, 20, "", kLineEdit, kSunken, 8},
+    {K::Edit, "编辑框2", kKeyBoxId, "分组框1", 72, 16, 60, 20, "", kLineEdit, kSunken, 6},
+    {K::Edit, "编辑框1", kContentBoxId, "分组框2", 8, 24, 184, 64, "", kMemo, 0, 12},
+    {K::GroupBox, "分组框2", kContentGroupId, "", 264, 168, 200, 96, "env实时数据", kGroup, 0, 0},
+    {K::Button, "按钮_确认", kConfirmButtonId, "分组框1", 72, 88, 120, 32, "确认", kButton, 0, 11},
     {K::Label, "标签3", kKeyLabelId, "分组框1", 13, 16, 48, 24, "快捷键：", kLabel, 0, 0},
     {K::Label, "标签4", kCommandLabelId, "分组框1", 8, 40, 56, 24, "功能定义：", kLabel, 0, 0},
-    {K::GroupBox, "分组框1", kPanelGroupId, "", 264, 16, 200, 104, "添加快捷键", kGroup, 0, 0},
+    {K::GroupBox, "分组框1", kPanelGroupId, "", 264, 16, 200, 144, "添加快捷键", kGroup, 0, 0},
+    // The key's row: the button that names the next key pressed.
+    {K::Button, "按钮_按键", kKeyCaptureButtonId, "分组框1", 136, 16, 56, 20, "按键(&K)…",
+     kNotifyingButton, 0, 7},
+    // The verb row: the line's first word, as Allegro users write it.
+    {K::Label, "标签6", kVerbLabelId, "分组框1", 13, 64, 48, 20, "类型：", kLabel, 0, 0},
+    {K::RadioButton, "单选框_alias", kAliasRadioId, "分组框1", 72, 64, 52, 20, "alias",
+     kRadio | WS_GROUP, 0, 9},
+    {K::RadioButton, "单选框_funckey", kFunckeyRadioId, "分组框1", 128, 64, 64, 20, "funckey",
+     kRadio, 0, 10},
+    // What a key capture asks for, or why it wrote nothing.
+    {K::Label, "标签7", kKeyNoteLabelId, "分组框1", 8, 122, 184, 16, "", kLabel, 0, 0},
     {K::Button, "按钮_env内容", kEnvContentButtonId, "", 200, 208, 56, 56, "env数据", kButton, 0,
      5},
     {K::Button, "按钮_删除", kDeleteButtonId, "", 200, 152, 56, 56, "删除", kButton, 0, 4},

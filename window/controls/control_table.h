@@ -1,4 +1,4 @@
-// The main window's twenty controls, as data, and the shape of the event
+// The main window's controls, as data, and the shape of the event
 // bindings that tie their events to handlers (the table itself belongs to
 // the program, which hands it to the window when it is made).
 #pragma once
@@ -22,6 +22,7 @@ enum class ControlKind {
     Picture,
     Hyperlink,
     Timer,
+    RadioButton,
     Unknown
 };
 

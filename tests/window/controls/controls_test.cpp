@@ -31,16 +31,21 @@ const Expected kExpected[] = {
     {"图片框1", ControlKind::Picture, "", 261, 272, 96, 24, ""},
     {"标签5", ControlKind::Label, "", 376, 272, 88, 24, "by Tamsek"},
     {"编辑框3", ControlKind::Edit, "分组框1", 72, 40, 120, 20, ""},
-    {"编辑框2", ControlKind::Edit, "分组框1", 72, 16, 120, 20, ""},
-    {"编辑框1", ControlKind::Edit, "分组框2", 8, 24, 184, 104, ""},
-    {"分组框2", ControlKind::GroupBox, "", 264, 128, 200, 136,
+    {"编辑框2", ControlKind::Edit, "分组框1", 72, 16, 60, 20, ""},
+    {"编辑框1", ControlKind::Edit, "分组框2", 8, 24, 184, 64, ""},
+    {"分组框2", ControlKind::GroupBox, "", 264, 168, 200, 96,
      "env\xca\xb5\xca\xb1\xca\xfd\xbe\xdd"},
-    {"按钮_确认", ControlKind::Button, "分组框1", 72, 64, 120, 32, "\xc8\xb7\xc8\xcf"},
+    {"按钮_确认", ControlKind::Button, "分组框1", 72, 88, 120, 32, "\xc8\xb7\xc8\xcf"},
     {"标签3", ControlKind::Label, "分组框1", 13, 16, 48, 24, "\xbf\xec\xbd\xdd\xbc\xfc\xa3\xba"},
     {"标签4", ControlKind::Label, "分组框1", 8, 40, 56, 24,
      "\xb9\xa6\xc4\xdc\xb6\xa8\xd2\xe5\xa3\xba"},
-    {"分组框1", ControlKind::GroupBox, "", 264, 16, 200, 104,
+    {"分组框1", ControlKind::GroupBox, "", 264, 16, 200, 144,
      "\xcc\xed\xbc\xd3\xbf\xec\xbd\xdd\xbc\xfc"},
+    {"按钮_按键", ControlKind::Button, "分组框1", 136, 16, 56, 20, "\xb0\xb4\xbc\xfc(&K)\xa1\xad"},
+    {"标签6", ControlKind::Label, "分组框1", 13, 64, 48, 20, "\xc0\xe0\xd0\xcd\xa3\xba"},
+    {"单选框_alias", ControlKind::RadioButton, "分组框1", 72, 64, 52, 20, "alias"},
+    {"单选框_funckey", ControlKind::RadioButton, "分组框1", 128, 64, 64, 20, "funckey"},
+    {"标签7", ControlKind::Label, "分组框1", 8, 122, 184, 16, ""},
     {"按钮_env内容", ControlKind::Button, "", 200, 208, 56, 56, "env\xca\xfd\xbe\xdd"},
     {"按钮_删除", ControlKind::Button, "", 200, 152, 56, 56, "\xc9\xbe\xb3\xfd"},
     {"按钮_修改", ControlKind::Button, "", 200, 96, 56, 56, "\xd0\xde\xb8\xc4"},
@@ -119,8 +124,10 @@ LOGFONTA FontOf(const char* name) {
 TEST_F(MainWindowTest, ControlsUseTheDefaultGuiFontButTheMemoAndTheLink) {
     HGDIOBJ guiFont = GetStockObject(DEFAULT_GUI_FONT);
     for (const char* name :
-         {"标签1", "标签2", "标签3", "标签4", "标签5", "按钮_添加", "按钮_修改", "按钮_删除",
-          "按钮_env内容", "按钮_确认", "分组框1", "分组框2", "编辑框2", "编辑框3", "超级列表框1"}) {
+         {"标签1",        "标签2",     "标签3",       "标签4",        "标签5",
+          "标签6",        "标签7",     "按钮_添加",   "按钮_修改",    "按钮_删除",
+          "按钮_env内容", "按钮_确认", "按钮_按键",   "分组框1",      "分组框2",
+          "编辑框2",      "编辑框3",   "超级列表框1", "单选框_alias", "单选框_funckey"}) {
         EXPECT_EQ(reinterpret_cast<HGDIOBJ>(SendMessageA(ControlWindow(name), WM_GETFONT, 0, 0)),
                   guiFont)
             << name;
@@ -154,7 +161,8 @@ COLORREF CaptionColour(const char* name, HBRUSH* brush) {
 
 TEST(CaptionColourTest, CountLabelIsRedEveryOtherCaptionBlack) {
     EXPECT_EQ(CaptionTextColour("标签2"), RGB(255, 0, 0));
-    for (const char* name : {"标签1", "标签3", "标签4", "标签5", "分组框1", "分组框2"}) {
+    for (const char* name :
+         {"标签1", "标签3", "标签4", "标签5", "标签6", "标签7", "分组框1", "分组框2"}) {
         EXPECT_EQ(CaptionTextColour(name), RGB(0, 0, 0)) << name;
     }
 }
@@ -171,19 +179,32 @@ TEST_F(MainWindowTest, CountLabelStaysRedUnderTheSkin) {
 }
 
 TEST_F(MainWindowTest, StylesByKind) {
-    for (const char* name : {"标签1", "标签2", "标签3", "标签4", "标签5"}) {
+    for (const char* name : {"标签1", "标签2", "标签3", "标签4", "标签5", "标签6", "标签7"}) {
         LONG style = GetWindowLongA(ControlWindow(name), GWL_STYLE);
         EXPECT_EQ(style & SS_TYPEMASK, SS_LEFT) << name;
         EXPECT_TRUE(style & SS_CENTERIMAGE) << name;
         EXPECT_TRUE(style & SS_NOPREFIX) << name;
         EXPECT_FALSE(GetWindowLongA(ControlWindow(name), GWL_EXSTYLE) & WS_EX_CLIENTEDGE) << name;
     }
-    for (const char* name : {"按钮_添加", "按钮_修改", "按钮_删除", "按钮_env内容", "按钮_确认"}) {
+    for (const char* name :
+         {"按钮_添加", "按钮_修改", "按钮_删除", "按钮_env内容", "按钮_确认", "按钮_按键"}) {
         LONG style = GetWindowLongA(ControlWindow(name), GWL_STYLE);
         EXPECT_EQ(style & BS_TYPEMASK, BS_PUSHBUTTON) << name;  // not a default button
         EXPECT_EQ(style & BS_CENTER, BS_CENTER) << name;
         EXPECT_EQ(style & BS_VCENTER, BS_VCENTER) << name;
     }
+    // It tells when the focus leaves it, which ends a key capture.
+    EXPECT_TRUE(GetWindowLongA(ControlWindow("按钮_按键"), GWL_STYLE) & BS_NOTIFY);
+    // Plain radio buttons, checked by the window; the first starts the group
+    // and its choice.
+    for (const char* name : {"单选框_alias", "单选框_funckey"}) {
+        LONG style = GetWindowLongA(ControlWindow(name), GWL_STYLE);
+        EXPECT_EQ(style & BS_TYPEMASK, BS_RADIOBUTTON) << name;
+        EXPECT_TRUE(style & WS_TABSTOP) << name;
+    }
+    EXPECT_TRUE(GetWindowLongA(ControlWindow("单选框_alias"), GWL_STYLE) & WS_GROUP);
+    EXPECT_EQ(SendMessageA(ControlWindow("单选框_alias"), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageA(ControlWindow("单选框_funckey"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
     for (const char* name : {"编辑框2", "编辑框3"}) {
         HWND edit = ControlWindow(name);
         LONG style = GetWindowLongA(edit, GWL_STYLE);

@@ -68,16 +68,22 @@ HCURSOR PointerOver(HWND control) {
 
 TEST_F(MainWindowTest, EveryControlAndTheWindowShowAppCursor) {
     for (const char* name :
-         {"标签1", "标签2", "标签3", "标签4", "标签5", "按钮_添加", "按钮_修改", "按钮_删除",
-          "按钮_env内容", "按钮_确认", "分组框1", "分组框2", "编辑框1", "编辑框2", "编辑框3",
-          "超级列表框1", "图片框1", "超级链接框1"}) {
+         {"标签1",       "标签2",     "标签3",       "标签4",        "标签5",         "标签6",
+          "标签7",       "按钮_添加", "按钮_修改",   "按钮_删除",    "按钮_env内容",  "按钮_确认",
+          "按钮_按键",   "分组框1",   "分组框2",     "编辑框1",      "编辑框2",       "编辑框3",
+          "超级列表框1", "图片框1",   "超级链接框1", "单选框_alias", "单选框_funckey"}) {
         EXPECT_EQ(PointerOver(ControlWindow(name)), AppCursor()) << name;
     }
     EXPECT_EQ(PointerOver(window_), AppCursor());
 }
 
 TEST_F(MainWindowTest, CreatedHandlerGaveEveryNamedKindItsPointer) {
-    for (const char* name : {"标签1", "标签5", "按钮_确认", "分组框2", "编辑框1", "超级列表框1"}) {
+    for (const char* name : {"标签1", "标签5", "标签7", "按钮_确认", "按钮_按键", "分组框2",
+                             "编辑框1", "超级列表框1"}) {
+        EXPECT_EQ(ControlCursor(ControlWindow(name)), AppCursor()) << name;
+    }
+    // No kind word names the radio buttons: they have it from their making.
+    for (const char* name : {"单选框_alias", "单选框_funckey"}) {
         EXPECT_EQ(ControlCursor(ControlWindow(name)), AppCursor()) << name;
     }
     // The picture has it from its class, not from the name passes.

@@ -18,9 +18,13 @@ std::vector<HWND> Windows(std::initializer_list<const char*> names) {
 
 TEST_F(MainWindowTest, PrefixFindsTheControlsOfThatKindInTableOrder) {
     EXPECT_EQ(FindControlsByNamePrefix(window_, "标签"),
-              Windows({"标签5", "标签3", "标签4", "标签2", "标签1"}));
-    EXPECT_EQ(FindControlsByNamePrefix(window_, "按钮"),
-              Windows({"按钮_确认", "按钮_env内容", "按钮_删除", "按钮_修改", "按钮_添加"}));
+              Windows({"标签5", "标签3", "标签4", "标签6", "标签7", "标签2", "标签1"}));
+    EXPECT_EQ(
+        FindControlsByNamePrefix(window_, "按钮"),
+        Windows({"按钮_确认", "按钮_按键", "按钮_env内容", "按钮_删除", "按钮_修改", "按钮_添加"}));
+    // The radio buttons' kind word is none of the pointer pass's.
+    EXPECT_EQ(FindControlsByNamePrefix(window_, "单选框"),
+              Windows({"单选框_alias", "单选框_funckey"}));
     EXPECT_EQ(FindControlsByNamePrefix(window_, "分组框"), Windows({"分组框2", "分组框1"}));
     EXPECT_EQ(FindControlsByNamePrefix(window_, "编辑框"),
               Windows({"编辑框3", "编辑框2", "编辑框1"}));
@@ -35,12 +39,12 @@ TEST_F(MainWindowTest, PrefixMatchesWholeBytesOnly) {
     EXPECT_TRUE(FindControlsByNamePrefix(window_, "按钮_ENV").empty());  // case counts
     EXPECT_TRUE(FindControlsByNamePrefix(window_, "label").empty());
     // Byte-wise: the lead byte B1 alone begins 标签 and 编辑框 alike.
-    EXPECT_EQ(FindControlsByNamePrefix(window_, std::string_view("标签", 1)).size(), 8u);
+    EXPECT_EQ(FindControlsByNamePrefix(window_, std::string_view("标签", 1)).size(), 10u);
 }
 
 TEST_F(MainWindowTest, EmptyPrefixFindsEveryWindowedControlButNeverTheWindow) {
     std::vector<HWND> all = FindControlsByNamePrefix(window_, "");
-    EXPECT_EQ(all.size(), 18u);  // twenty controls less the two timers
+    EXPECT_EQ(all.size(), 23u);  // twenty-five controls less the two timers
     for (HWND control : all) {
         EXPECT_NE(control, window_);
         EXPECT_TRUE(IsChild(window_, control));
@@ -49,12 +53,13 @@ TEST_F(MainWindowTest, EmptyPrefixFindsEveryWindowedControlButNeverTheWindow) {
 
 TEST_F(MainWindowTest, OnlyExistingChildrenOfTheGivenWindowAreFound) {
     EXPECT_EQ(FindControlsByNamePrefix(ControlWindow("分组框1"), ""),
-              Windows({"编辑框3", "编辑框2", "按钮_确认", "标签3", "标签4"}));
+              Windows({"编辑框3", "编辑框2", "按钮_确认", "标签3", "标签4", "按钮_按键", "标签6",
+                       "单选框_alias", "单选框_funckey", "标签7"}));
     EXPECT_TRUE(FindControlsByNamePrefix(ControlWindow("标签1"), "").empty());
     EXPECT_TRUE(FindControlsByNamePrefix(nullptr, "").empty());
     DestroyWindow(ControlWindow("标签5"));
     EXPECT_EQ(FindControlsByNamePrefix(window_, "标签"),
-              Windows({"标签3", "标签4", "标签2", "标签1"}));
+              Windows({"标签3", "标签4", "标签6", "标签7", "标签2", "标签1"}));
 }
 
 TEST_F(MainWindowTest, EveryControlIsOfTheKindItsTableRowSays) {
@@ -81,6 +86,7 @@ TEST(NamePrefixKindTest, TheFiveKindWordsAndNothingElse) {
     EXPECT_FALSE(KindOfNamePrefix("按钮_", &kind));
     EXPECT_FALSE(KindOfNamePrefix("图片框", &kind));
     EXPECT_FALSE(KindOfNamePrefix("时钟", &kind));
+    EXPECT_FALSE(KindOfNamePrefix("单选框", &kind));
 }
 
 TEST(ControlKindTest, AButtonOfAnotherTypeIsNoPushButton) {
@@ -89,6 +95,13 @@ TEST(ControlKindTest, AButtonOfAnotherTypeIsNoPushButton) {
     ASSERT_NE(check, nullptr);
     EXPECT_EQ(ControlKindOfWindow(check), ControlKind::Unknown);
     DestroyWindow(check);
+    for (DWORD type : {BS_RADIOBUTTON, BS_AUTORADIOBUTTON}) {
+        HWND radio = CreateWindowExA(0, "BUTTON", "x", type, 0, 0, 10, 10, nullptr, nullptr,
+                                     GetModuleHandleA(nullptr), nullptr);
+        ASSERT_NE(radio, nullptr);
+        EXPECT_EQ(ControlKindOfWindow(radio), ControlKind::RadioButton);
+        DestroyWindow(radio);
+    }
 }
 
 }  // namespace
