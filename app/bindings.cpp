@@ -18,24 +18,24 @@ namespace keyloom {
 namespace {
 
 const EventBinding kEntries[] = {
-    {"", ControlEvent::Created, OnMainWindowCreated},
-    {"", ControlEvent::CloseRequested, OnMainWindowCloseRequested},
-    {"", ControlEvent::Destroyed, OnProgramWindowDestroyed},
-    {"", ControlEvent::Activated, OnMainWindowActivated},
-    {"", ControlEvent::Undo, OnUndo},
-    {"", ControlEvent::Redo, OnRedo},
-    {"", ControlEvent::ListMenu, OnHotkeyListMenu},
-    {"按钮_添加", ControlEvent::Clicked, OnAddClick},
-    {"按钮_修改", ControlEvent::Clicked, OnModifyClick},
-    {"按钮_删除", ControlEvent::Clicked, OnDeleteClick},
-    {"按钮_确认", ControlEvent::Clicked, OnConfirmClick},
-    {"按钮_env内容", ControlEvent::Clicked, ShowEnvContent},
-    {"按钮_按键", ControlEvent::Clicked, ToggleKeyCapture},
-    {"单选框_alias", ControlEvent::Clicked, ChooseAliasVerb},
-    {"单选框_funckey", ControlEvent::Clicked, ChooseFunckeyVerb},
-    {"时钟1", ControlEvent::TimerTick, OnSlideRightTick},
-    {"时钟2", ControlEvent::TimerTick, OnSlideLeftTick},
-    {"图片框1", ControlEvent::LeftButtonDown, OnLogoPressed},
+    {kMainWindowItself, ControlEvent::Created, OnMainWindowCreated},
+    {kMainWindowItself, ControlEvent::CloseRequested, OnMainWindowCloseRequested},
+    {kMainWindowItself, ControlEvent::Destroyed, OnProgramWindowDestroyed},
+    {kMainWindowItself, ControlEvent::Activated, OnMainWindowActivated},
+    {kMainWindowItself, ControlEvent::Undo, OnUndo},
+    {kMainWindowItself, ControlEvent::Redo, OnRedo},
+    {kMainWindowItself, ControlEvent::ListMenu, OnHotkeyListMenu},
+    {kAddButton, ControlEvent::Clicked, OnAddClick},                // 按钮_添加
+    {kModifyButton, ControlEvent::Clicked, OnModifyClick},          // 按钮_修改
+    {kDeleteButton, ControlEvent::Clicked, OnDeleteClick},          // 按钮_删除
+    {kConfirmButton, ControlEvent::Clicked, OnConfirmClick},        // 按钮_确认
+    {kEnvContentButton, ControlEvent::Clicked, ShowEnvContent},     // 按钮_env内容
+    {kKeyCaptureButton, ControlEvent::Clicked, ToggleKeyCapture},   // 按钮_按键
+    {kAliasRadio, ControlEvent::Clicked, ChooseAliasVerb},          // 单选框_alias
+    {kFunckeyRadio, ControlEvent::Clicked, ChooseFunckeyVerb},      // 单选框_funckey
+    {kSlideRightTimer, ControlEvent::TimerTick, OnSlideRightTick},  // 时钟1
+    {kSlideLeftTimer, ControlEvent::TimerTick, OnSlideLeftTick},    // 时钟2
+    {kLogoPicture, ControlEvent::LeftButtonDown, OnLogoPressed},    // 图片框1
 };
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include "handlers/act.h"
 #include "handlers/editing_state.h"
-#include "window/controls/control_names.h"
+#include "window/controls/control_ids.h"
 #include "window/verb_choice.h"
 #include "window/window_ops.h"
 

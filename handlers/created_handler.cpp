@@ -6,7 +6,7 @@
 #include "platform/program_folder.h"
 #include "platform/skin_module.h"
 #include "window/pointer_pass.h"
-#include "window/controls/control_names.h"
+#include "window/controls/control_ids.h"
 #include "window/controls/dpi_layout.h"
 #include "window/edit_panel.h"
 #include "window/window_ops.h"

@@ -4,7 +4,7 @@
 #include "handlers/editing_texts.h"
 #include "window/boxes.h"
 #include "window/content_box.h"
-#include "window/controls/control_names.h"
+#include "window/controls/control_ids.h"
 #include "window/controls/dpi_layout.h"
 #include "window/edit_panel.h"
 #include "window/hotkey_list.h"

@@ -4,7 +4,7 @@
 // left; at each end the one hands over to the other.
 #include "handlers/slide_link.h"
 
-#include "window/controls/control_names.h"
+#include "window/controls/control_ids.h"
 #include "window/controls/dpi_layout.h"
 #include "window/window_ops.h"
 

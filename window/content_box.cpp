@@ -1,6 +1,6 @@
 #include "window/content_box.h"
 
-#include "window/controls/control_names.h"
+#include "window/controls/control_ids.h"
 #include "window/memo/memo_box.h"
 #include "window/window_ops.h"
 

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "platform/dpi.h"
-#include "window/controls/control_names.h"
+#include "window/controls/control_ids.h"
 #include "window/controls/dpi_layout.h"
 #include "window/window_ops.h"
 

@@ -8,11 +8,11 @@
 
 namespace keyloom {
 
-// Outer widths of the window at 96 DPI: 474 shows the panel, 266 hides it,
-// and any width from 470 on counts as shown. At another DPI each is scaled.
-inline constexpr int kPanelShownWidth = 474;
-inline constexpr int kPanelHiddenWidth = 266;
-inline constexpr int kPanelShownFrom = 470;
+// Outer widths of the window at 96 DPI: 610 shows the panel, 402 hides it,
+// and any width from 606 on counts as shown. At another DPI each is scaled.
+inline constexpr int kPanelShownWidth = 610;
+inline constexpr int kPanelHiddenWidth = 402;
+inline constexpr int kPanelShownFrom = 606;
 
 // The panel rule on a window width in pixels at dpi.
 bool IsPanelShownAt(int windowWidth, unsigned dpi);

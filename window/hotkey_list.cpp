@@ -6,7 +6,7 @@
 
 #include "core/text_rules.h"
 #include "platform/program_text.h"
-#include "window/controls/control_names.h"
+#include "window/controls/control_ids.h"
 #include "window/window_ops.h"
 
 namespace keyloom {
@@ -118,6 +118,20 @@ LRESULT FindRowByTypedKey(const NMHDR& header) {
     return -1;
 }
 
+// A cell of a shown row: the key, the command, or the verb its line has.
+std::string_view CellText(std::size_t row, int column) {
+    switch (column) {
+        case 0:
+            return gShownRows->Key(row);
+        case 1:
+            return gShownRows->Command(row);
+        case 2:
+            return VerbWord(gShownRows->Verb(row));
+        default:
+            return {};
+    }
+}
+
 // One row selected and focused (-1: none), as a click on it would.
 void SetSelection(HWND list, int row) {
     LVITEMA item = {};
@@ -181,9 +195,8 @@ int HotkeyRowCount() {
 }
 
 std::string HotkeyCell(int row, int column) {
-    if (!IsRow(row) || column < 0 || column > 1) return {};
-    const std::size_t at = static_cast<std::size_t>(row);
-    return std::string(column == 0 ? gShownRows->Key(at) : gShownRows->Command(at));
+    if (!IsRow(row) || column < 0 || column > 2) return {};
+    return std::string(CellText(static_cast<std::size_t>(row), column));
 }
 
 void ShowHotkeyListChanges(const std::vector<ListChange>& changes) {
@@ -272,9 +285,7 @@ bool AnswerHotkeyListNotification(const NMHDR& header, LRESULT* result) {
         if ((item.mask & LVIF_TEXT) != 0) {
             std::string_view text;
             if (IsRow(item.iItem)) {
-                const std::size_t row = static_cast<std::size_t>(item.iItem);
-                if (item.iSubItem == 0) text = gShownRows->Key(row);
-                if (item.iSubItem == 1) text = gShownRows->Command(row);
+                text = CellText(static_cast<std::size_t>(item.iItem), item.iSubItem);
             }
             CopyCellText(text, item.pszText, item.cchTextMax);
         }

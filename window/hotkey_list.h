@@ -1,4 +1,5 @@
-// The hotkey list 超级列表框1: column 0 the key, column 1 the command. The
+// The hotkey list 超级列表框1: column 0 the key, column 1 the command,
+// column 2 the verb of its line (alias or funckey). The
 // rows belong to the editing session; the list is an owner-data list view
 // that asks for the cells it paints, so no operation here costs a message
 // per row. The list learns of changed rows with ShowHotkeyListChanges.

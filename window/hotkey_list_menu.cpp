@@ -1,7 +1,7 @@
 #include "window/hotkey_list_menu.h"
 
 #include "platform/program_text.h"
-#include "window/controls/control_names.h"
+#include "window/controls/control_ids.h"
 #include "window/controls/window_registry.h"
 #include "window/hotkey_list.h"
 #include "window/window_ops.h"

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/allegro_keys.h"
-#include "window/controls/control_names.h"
+#include "window/controls/control_ids.h"
 #include "window/controls/control_table.h"
 #include "window/controls/window_registry.h"
 #include "window/edit_panel.h"
@@ -46,7 +46,7 @@ void ShowNote(std::string_view note) {
 // The button as the table describes it, and the note (empty for none).
 void EndCapture(std::string_view note) {
     gArmed = false;
-    const int index = ControlIndexOfId(kKeyCaptureButtonId);
+    const int index = ControlIndexOfId(kKeyCaptureButton);
     if (index >= 0) SetControlText(kKeyCaptureButton, kControls[index].caption);
     if (HWND button = CaptureButton()) SendMessageW(button, BM_SETSTATE, FALSE, 0);
     ShowNote(note);

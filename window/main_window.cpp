@@ -38,9 +38,9 @@ void OnCommand(WPARAM wParam, LPARAM lParam) {
         spec->kind == ControlKind::Button || spec->kind == ControlKind::RadioButton;
     if (clickable && code == BN_CLICKED) {
         RaiseControlEvent(spec->id, ControlEvent::Clicked);
-    } else if (spec->id == kKeyCaptureButtonId && code == BN_KILLFOCUS) {
+    } else if (spec->id == kKeyCaptureButton && code == BN_KILLFOCUS) {
         OnKeyCaptureButtonFocusLost();
-    } else if (spec->id == kKeyBoxId && code == EN_CHANGE) {
+    } else if (spec->id == kKeyBox && code == EN_CHANGE) {
         // The panel's own: the verb follows the key, a note goes.
         OnKeyBoxChanged();
         ClearKeyNote();
@@ -145,19 +145,19 @@ void PrepareMainWindowLayout() {
 HWND CreateMainWindow(BindingTable bindings) {
     UseBindings(bindings);
     // Centred on the full screen (not the work area) at the described size.
-    int left = (GetSystemMetrics(SM_CXSCREEN) - kDescribedWidth) / 2;
-    int top = (GetSystemMetrics(SM_CYSCREEN) - kDescribedHeight) / 2;
+    int left = (GetSystemMetrics(SM_CXSCREEN) - kInitialWidth) / 2;
+    int top = (GetSystemMetrics(SM_CYSCREEN) - kInitialHeight) / 2;
     HWND window = CreateWindowExA(0, kMainWindowClassName, kMainWindowTitle,
                                   WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, left,
-                                  top, kDescribedWidth, kDescribedHeight, nullptr, nullptr,
+                                  top, kInitialWidth, kInitialHeight, nullptr, nullptr,
                                   GetModuleHandleA(nullptr), nullptr);
     if (!window) return nullptr;
     SetMainWindowHandle(window);
     BeginMainWindowLayout(window);
     if (MainWindowDpi() != kDefaultDpi) {
         // Centred again at the described size for the screen's DPI.
-        const int width = ScaledToWindow(kDescribedWidth);
-        const int height = ScaledToWindow(kDescribedHeight);
+        const int width = ScaledToWindow(kInitialWidth);
+        const int height = ScaledToWindow(kInitialHeight);
         SetWindowPos(window, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                      (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
@@ -175,7 +175,7 @@ HWND CreateMainWindow(BindingTable bindings) {
 }
 
 COLORREF CaptionTextColour(int id) {
-    return id == kCountLabelId ? RGB(255, 0, 0) : RGB(0, 0, 0);
+    return id == kCountLabel ? RGB(255, 0, 0) : RGB(0, 0, 0);
 }
 
 void RaiseMainWindowCreated() {

@@ -14,8 +14,9 @@ namespace keyloom {
 
 inline constexpr const char* kMainWindowClassName = "KeyloomMainWindow";
 inline constexpr const char* kMainWindowTitle = "Allegro Keyloom";
-inline constexpr int kDescribedWidth = 477;
-inline constexpr int kDescribedHeight = 328;
+// The size the window is made at, before the created handler narrows it.
+inline constexpr int kInitialWidth = 613;
+inline constexpr int kInitialHeight = 328;
 
 // Registers the window classes and initialises the common controls and
 // COM (for the logo decoder). Safe to call more than once.

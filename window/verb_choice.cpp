@@ -1,7 +1,7 @@
 #include "window/verb_choice.h"
 
 #include "core/allegro_keys.h"
-#include "window/controls/control_names.h"
+#include "window/controls/control_ids.h"
 #include "window/window_ops.h"
 
 namespace keyloom {

@@ -1,6 +1,6 @@
 #include "window/window_focus.h"
 
-#include "window/controls/control_names.h"
+#include "window/controls/control_ids.h"
 #include "window/edit_panel.h"
 #include "window/controls/window_registry.h"
 #include "window/window_ops.h"

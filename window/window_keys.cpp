@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "window/controls/control_names.h"
+#include "window/controls/control_ids.h"
 #include "window/controls/control_table.h"
 #include "window/edit_panel.h"
 #include "window/controls/event_bindings.h"

@@ -5,23 +5,26 @@
 namespace keyloom::bench {
 
 BareList::BareList() {
-    frame_ = CreateWindowExA(0, "STATIC", "floor", WS_OVERLAPPED | WS_CAPTION, 600, 100, 477, 328,
+    frame_ = CreateWindowExA(0, "STATIC", "floor", WS_OVERLAPPED | WS_CAPTION, 600, 100, 613, 328,
                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     list_ = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
                             WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | WS_TABSTOP, 8, 16,
-                            248, 200, frame_, nullptr, GetModuleHandleA(nullptr), nullptr);
+                            320, 200, frame_, nullptr, GetModuleHandleA(nullptr), nullptr);
     ListView_SetExtendedListViewStyle(list_, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    // The three columns of Keyloom's list: key, command, verb.
     char key[] = "key";
     char command[] = "command";
-    LVCOLUMNA column = {};
-    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-    column.cx = 80;
-    column.pszText = key;
-    SendMessageA(list_, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
-    column.cx = 100;
-    column.iSubItem = 1;
-    column.pszText = command;
-    SendMessageA(list_, LVM_INSERTCOLUMNA, 1, reinterpret_cast<LPARAM>(&column));
+    char verb[] = "verb";
+    char* titles[] = {key, command, verb};
+    const int widths[] = {72, 170, 56};
+    for (int i = 0; i < 3; ++i) {
+        LVCOLUMNA column = {};
+        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+        column.cx = widths[i];
+        column.iSubItem = i;
+        column.pszText = titles[i];
+        SendMessageA(list_, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
+    }
 }
 
 BareList::~BareList() {
@@ -32,6 +35,7 @@ void BareList::InsertRows(const std::vector<HotkeyEntry>& rows, bool redraw) {
     if (!redraw) SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
     std::string key;
     std::string command;
+    char alias[] = "alias";
     for (std::size_t row = 0; row < rows.size(); ++row) {
         key = rows[row].key;
         command = rows[row].command;
@@ -43,6 +47,9 @@ void BareList::InsertRows(const std::vector<HotkeyEntry>& rows, bool redraw) {
             SendMessageA(list_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
         item.iSubItem = 1;
         item.pszText = command.data();
+        SendMessageA(list_, LVM_SETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item));
+        item.iSubItem = 2;
+        item.pszText = alias;
         SendMessageA(list_, LVM_SETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item));
     }
     if (!redraw) SendMessageA(list_, WM_SETREDRAW, TRUE, 0);

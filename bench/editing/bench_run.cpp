@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "handlers/editing_state.h"
-#include "window/controls/control_names.h"
+#include "window/controls/control_ids.h"
 #include "window/window_keys.h"
 #include "window/message_pump.h"
 #include "window/window_ops.h"

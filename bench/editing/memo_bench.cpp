@@ -13,7 +13,7 @@
 #include "bench/editing/bench_parts.h"
 #include "bench/editing/bench_run.h"
 #include "tests/harness/harness.h"
-#include "window/controls/control_names.h"
+#include "window/controls/control_ids.h"
 #include "window/memo/memo_box.h"
 #include "window/boxes.h"
 #include "window/window_ops.h"

@@ -9,7 +9,7 @@
 #include "bench/editing/bench_parts.h"
 #include "bench/editing/bench_run.h"
 #include "tests/harness/harness.h"
-#include "window/controls/control_names.h"
+#include "window/controls/control_ids.h"
 #include "window/controls/fonts.h"
 #include "window/hotkey_list.h"
 #include "window/window_ops.h"
@@ -33,7 +33,7 @@ void RunPanel(const std::string& label, const std::string& env, int repetitions)
             (button == add ? adds : modifies).push_back(shown.idle);
             answered = std::max(answered, shown.answered);
             longestTurn = std::max(longestTurn, shown.longestTurn);
-            if (MainWindowWidth() < 470 || ControlText(kContentBox) != env) whole = false;
+            if (MainWindowWidth() < 606 || ControlText(kContentBox) != env) whole = false;
             // The same button hides the panel again.
             TimeClick(button);
         }
@@ -49,7 +49,7 @@ void RunPanel(const std::string& label, const std::string& env, int repetitions)
 
 void RunWineEditBox(const std::string& label, const std::string& env) {
     // Wine's own multi-line edit box, as 编辑框1 was, given the same text.
-    HWND frame = CreateWindowExA(0, "STATIC", "edit box", WS_OVERLAPPED | WS_VISIBLE, 600, 100, 477,
+    HWND frame = CreateWindowExA(0, "STATIC", "edit box", WS_OVERLAPPED | WS_VISIBLE, 600, 100, 613,
                                  328, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     HWND box = CreateWindowExA(
         0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_LEFT | ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL,

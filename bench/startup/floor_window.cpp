@@ -65,22 +65,26 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = "KeyloomFloor";
     RegisterClassA(&windowClass);
-    HWND window = CreateWindowA("KeyloomFloor", "Keyloom floor", WS_OVERLAPPEDWINDOW, 100, 100, 266,
+    HWND window = CreateWindowA("KeyloomFloor", "Keyloom floor", WS_OVERLAPPEDWINDOW, 100, 100, 402,
                                 325, nullptr, nullptr, instance, nullptr);
     HWND list = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
-                                WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL, 8, 32, 184, 232,
+                                WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL, 8, 32, 320, 232,
                                 window, nullptr, instance, nullptr);
+    // The three columns of Keyloom's list: key, command, verb.
     char key[] = "key";
     char command[] = "command";
-    LVCOLUMNA column = {};
-    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-    column.cx = 80;
-    column.pszText = key;
-    SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
-    column.cx = 100;
-    column.iSubItem = 1;
-    column.pszText = command;
-    SendMessageA(list, LVM_INSERTCOLUMNA, 1, reinterpret_cast<LPARAM>(&column));
+    char verb[] = "verb";
+    char* titles[] = {key, command, verb};
+    const int widths[] = {72, 170, 56};
+    for (int i = 0; i < 3; ++i) {
+        LVCOLUMNA column = {};
+        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+        column.cx = widths[i];
+        column.iSubItem = i;
+        column.pszText = titles[i];
+        SendMessageA(list, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
+    }
+    char alias[] = "alias";
     if (commandLine && *commandLine) {
         auto rows = Hotkeys(ReadAll(commandLine));
         // As fast as a list view of its own rows gets: no redraw while they
@@ -95,6 +99,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
             SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
             item.iSubItem = 1;
             item.pszText = rows[row].second.data();
+            SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+            item.iSubItem = 2;
+            item.pszText = alias;
             SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
         }
         SendMessageA(list, WM_SETREDRAW, TRUE, 0);

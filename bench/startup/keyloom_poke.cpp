@@ -2,7 +2,7 @@
 // "Allegro Keyloom" (waiting up to 30 s), then closes it, sets its width,
 // clicks one of the four buttons of the list column or the panel's 按键,
 // named by its job, or puts a text into the panel's key or command box.
-//   keyloom_poke close | width 474 | click add|modify|delete|env|keys
+//   keyloom_poke close | width 610 | click add|modify|delete|env|keys
 //              | text key|command WORDS... | wait
 #include <windows.h>
 
@@ -19,11 +19,11 @@ int ButtonId(const char* job) {
     const struct {
         const char* job;
         int id;
-    } kButtons[] = {{"add", keyloom::kAddButtonId},
-                    {"modify", keyloom::kModifyButtonId},
-                    {"delete", keyloom::kDeleteButtonId},
-                    {"env", keyloom::kEnvContentButtonId},
-                    {"keys", keyloom::kKeyCaptureButtonId}};
+    } kButtons[] = {{"add", keyloom::kAddButton},
+                    {"modify", keyloom::kModifyButton},
+                    {"delete", keyloom::kDeleteButton},
+                    {"env", keyloom::kEnvContentButton},
+                    {"keys", keyloom::kKeyCaptureButton}};
     for (const auto& button : kButtons) {
         if (std::strcmp(job, button.job) == 0) return button.id;
     }
@@ -33,7 +33,7 @@ int ButtonId(const char* job) {
 // A control of the window, or of the edit panel's group box.
 HWND Control(HWND window, int id) {
     HWND control = GetDlgItem(window, id);
-    if (!control) control = GetDlgItem(GetDlgItem(window, keyloom::kPanelGroupId), id);
+    if (!control) control = GetDlgItem(GetDlgItem(window, keyloom::kPanelGroup), id);
     return control;
 }
 
@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
         SendMessageA(button, BM_CLICK, 0, 0);
     } else if (std::strcmp(argv[1], "text") == 0 && argc > 3) {
         const bool key = std::strcmp(argv[2], "key") == 0;
-        HWND box = Control(window, key ? keyloom::kKeyBoxId : keyloom::kCommandBoxId);
+        HWND box = Control(window, key ? keyloom::kKeyBox : keyloom::kCommandBox);
         if (!box) return 1;
         // The words given, one space between (a launcher may split them).
         std::string text = argv[3];

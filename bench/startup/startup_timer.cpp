@@ -19,11 +19,11 @@
 namespace {
 
 // Control ids follow the control table: 1000 plus the row.
-constexpr int kKeyBoxId = 1006;
-constexpr int kCommandBoxId = 1005;
-constexpr int kConfirmButtonId = 1009;
-constexpr int kPanelGroupId = 1012;
-constexpr int kCountLabelId = 1017;
+constexpr int kKeyBox = 1006;
+constexpr int kCommandBox = 1005;
+constexpr int kConfirmButton = 1009;
+constexpr int kPanelGroup = 1012;
+constexpr int kCountLabel = 1017;
 
 struct Search {
     DWORD processId;
@@ -67,20 +67,20 @@ bool Ready(bool list, long expected, HWND window) {
 void AddOneHotkey(HWND window, HANDLE process, long rowsBefore) {
     RECT rect;
     GetWindowRect(window, &rect);
-    SetWindowPos(window, nullptr, 0, 0, 474, rect.bottom - rect.top,
+    SetWindowPos(window, nullptr, 0, 0, 610, rect.bottom - rect.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    HWND panel = GetDlgItem(window, kPanelGroupId);
-    SendMessageA(GetDlgItem(panel, kKeyBoxId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("CF12"));
-    SendMessageA(GetDlgItem(panel, kCommandBoxId), WM_SETTEXT, 0,
+    HWND panel = GetDlgItem(window, kPanelGroup);
+    SendMessageA(GetDlgItem(panel, kKeyBox), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("CF12"));
+    SendMessageA(GetDlgItem(panel, kCommandBox), WM_SETTEXT, 0,
                  reinterpret_cast<LPARAM>("zoom world"));
     WaitForInputIdle(process, 30000);
     LARGE_INTEGER begin;
     QueryPerformanceCounter(&begin);
-    SendMessageA(GetDlgItem(panel, kConfirmButtonId), BM_CLICK, 0, 0);
+    SendMessageA(GetDlgItem(panel, kConfirmButton), BM_CLICK, 0, 0);
     for (;;) {
         WaitForInputIdle(process, 30000);
         char count[32] = "";
-        GetWindowTextA(GetDlgItem(window, kCountLabelId), count, sizeof count);
+        GetWindowTextA(GetDlgItem(window, kCountLabel), count, sizeof count);
         if (std::atol(count) == rowsBefore + 1 || Since(begin) > 60000) break;
         Sleep(1);
     }

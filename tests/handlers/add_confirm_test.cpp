@@ -17,7 +17,7 @@ TEST_F(AddTest, WithThePanelHiddenShowsItInAddMode) {
     TypeInto("编辑框2", "kept");
     TypeInto("编辑框3", "also kept");
     ClickButton("按钮_添加");
-    EXPECT_EQ(Width(), 474);
+    EXPECT_EQ(Width(), 610);
     EXPECT_EQ(Text("分组框1"), "添加快捷键");
     EXPECT_EQ(Text("按钮_确认"), "确认添加");
     EXPECT_EQ(Text("编辑框1"), originalEnv_);
@@ -33,9 +33,9 @@ TEST_F(AddTest, WithThePanelHiddenShowsItInAddMode) {
 TEST_F(AddTest, WithThePanelShownHidesItYetSetsCaptionsAndContent) {
     Start(FiveRows());
     OpenForModify(0);
-    ASSERT_EQ(Width(), 474);
+    ASSERT_EQ(Width(), 610);
     ClickButton("按钮_添加");
-    EXPECT_EQ(Width(), 266);
+    EXPECT_EQ(Width(), 402);
     EXPECT_EQ(Text("分组框1"), "添加快捷键");
     EXPECT_EQ(Text("按钮_确认"), "确认添加");
     EXPECT_EQ(Text("编辑框1"), originalEnv_);
@@ -55,7 +55,7 @@ TEST_F(ConfirmTest, EmptyBoxesShowTheInputErrorAndChangeNothing) {
     EXPECT_EQ(ListRows(), FiveRows());
     EXPECT_EQ(EnvBytes(), originalEnv_);
     // The panel stays open with the user's texts and mode.
-    EXPECT_EQ(Width(), 474);
+    EXPECT_EQ(Width(), 610);
     EXPECT_EQ(Text("按钮_确认"), "确认添加");
     EXPECT_EQ(Text("编辑框1"), originalEnv_);
 }
@@ -87,7 +87,7 @@ TEST_F(ConfirmTest, InputTheFileCannotHoldIsRefusedLikeEmptyInput) {
     for (const RecordedBox& box : boxes_.Boxes()) ExpectInputErrorBox(box);
     EXPECT_EQ(ListRows(), FiveRows());
     EXPECT_EQ(EnvBytes(), originalEnv_);
-    EXPECT_EQ(Width(), 474);
+    EXPECT_EQ(Width(), 610);
     EXPECT_EQ(Text("按钮_确认"), "确认修改");
     EXPECT_EQ(Session().OpenedRowIndex(), 1);
 }
@@ -100,7 +100,7 @@ TEST_F(ConfirmTest, KeyOfSpacesOnlyIsRefusedAndAQuotedSpaceKeyIsTaken) {
     ASSERT_EQ(boxes_.Boxes().size(), 1u);
     ExpectInputErrorBox(boxes_.Boxes()[0]);
     EXPECT_EQ(EnvBytes(), originalEnv_);
-    EXPECT_EQ(Width(), 474);
+    EXPECT_EQ(Width(), 610);
     Type(" ' ' ", "iangle 45");
     ClickButton("按钮_确认");
     EXPECT_EQ(boxes_.Boxes().size(), 1u);
@@ -128,7 +128,7 @@ TEST_F(ConfirmTest, AddModeTrimsKeyAndCommandAndNarrowsTheWindow) {
     // the Add click put there.
     EXPECT_EQ(Text("编辑框1"), originalEnv_);
     EXPECT_EQ(Text("标签2"), "6个");
-    EXPECT_EQ(Width(), 266);
+    EXPECT_EQ(Width(), 402);
     // Captions, mode and boxes stay as they were.
     EXPECT_EQ(Text("分组框1"), "添加快捷键");
     EXPECT_EQ(Text("按钮_确认"), "确认添加");
@@ -145,7 +145,7 @@ TEST_F(ConfirmTest, ModifyOfTheFirstOfFiveMovesItToTheEnd) {
     EXPECT_EQ(ListRows(), expected);
     EXPECT_EQ(EnvBytes(), ComposeEnvText(expected));
     EXPECT_EQ(Text("标签2"), "5个");
-    EXPECT_EQ(Width(), 266);
+    EXPECT_EQ(Width(), 402);
     EXPECT_EQ(Text("按钮_确认"), "确认修改");
     EXPECT_EQ(Text("分组框1"), "修改快捷键");
 }
@@ -169,7 +169,7 @@ TEST_F(ConfirmTest, AKeyBoundAlreadyIsAskedAboutAndNoAddsNothing) {
     EXPECT_EQ(boxes_.Boxes()[0].text, "快捷键 F2 已定义为 \"zoom in\"，替换它吗？");
     EXPECT_EQ(ListRows(), FiveRows());
     EXPECT_EQ(EnvBytes(), originalEnv_);
-    EXPECT_EQ(Width(), 474);
+    EXPECT_EQ(Width(), 610);
 }
 
 TEST_F(ConfirmTest, AddAfterModifyKeepsTheOpenedTextsAndDeletesNothing) {
@@ -198,7 +198,7 @@ TEST_F(ConfirmTest, WithTheFormsFirstCaptionIsAnAdd) {
     const Rows expected = Without(FiveRows(), {}, {{"F6", "grid"}});
     EXPECT_EQ(ListRows(), expected);
     EXPECT_EQ(EnvBytes(), ComposeEnvText(expected));
-    EXPECT_EQ(Width(), 266);
+    EXPECT_EQ(Width(), 402);
     EXPECT_EQ(Text("按钮_确认"), "确认");
 }
 

@@ -39,12 +39,12 @@ TEST_F(ContentBoxTest, AddAndModifyShowTheWholeTextOfALargeEnv) {
     StartWithBytes(LargeEnv(100000));
     ASSERT_EQ(ListRows().size(), 100000u);
     ClickButton("按钮_添加");
-    EXPECT_EQ(Width(), 474);
+    EXPECT_EQ(Width(), 610);
     EXPECT_TRUE(FocusIn("编辑框2"));
     EXPECT_EQ(Text("编辑框1"), originalEnv_);
     ClickButton("按钮_添加");
     OpenForModify(99999);
-    EXPECT_EQ(Width(), 474);
+    EXPECT_EQ(Width(), 610);
     EXPECT_EQ(Text("编辑框1"), originalEnv_);
     EXPECT_EQ(Text("编辑框3"), "zoom in 99999");
 }
@@ -71,7 +71,7 @@ TEST_F(ContentBoxTest, AConfirmRightBehindAnAddSavesAndLeavesTheHiddenBox) {
     EXPECT_EQ(ListRows().size(), 100001u);
     EXPECT_EQ(ListRows().back(), (HotkeyEntry{"F13", "zoom out"}));
     EXPECT_NE(EnvBytes(), originalEnv_);
-    EXPECT_EQ(Width(), 266);
+    EXPECT_EQ(Width(), 402);
     // As after any confirm: the hidden box keeps what the Add put there.
     EXPECT_EQ(Text("编辑框1"), originalEnv_);
 }
@@ -83,7 +83,7 @@ TEST_F(ContentBoxTest, ADeleteRightBehindAnAddShowsTheSavedText) {
     QueueClick("按钮_删除");
     PumpMessages();
     EXPECT_EQ(ListRows().size(), 99999u);
-    EXPECT_EQ(Width(), 474);
+    EXPECT_EQ(Width(), 610);
     EXPECT_EQ(Text("编辑框1"), EnvBytes());
     EXPECT_NE(EnvBytes(), originalEnv_);
 }

@@ -37,7 +37,7 @@ TEST_F(DeleteTest, RemovesTheSelectedRowAndWritesTheFile) {
     EXPECT_EQ(Text("编辑框1"), "");
     EXPECT_EQ(Text("标签2"), "4个");
     // The panel stays hidden.
-    EXPECT_EQ(Width(), 266);
+    EXPECT_EQ(Width(), 402);
 }
 
 TEST_F(DeleteTest, OfTheOnlyRowWritesTheSmallestFile) {
@@ -56,7 +56,7 @@ TEST_F(DeleteTest, WhileThePanelIsShownLeavesPanelBoxesAndCaptions) {
     Type("F2x", "edited");
     SelectHotkeyRowForTest(4);
     ClickButton("按钮_删除");
-    EXPECT_EQ(Width(), 474);
+    EXPECT_EQ(Width(), 610);
     EXPECT_EQ(Text("分组框1"), "修改快捷键");
     EXPECT_EQ(Text("按钮_确认"), "确认修改");
     EXPECT_EQ(Text("编辑框2"), "F2x");
@@ -74,7 +74,7 @@ TEST_F(ModifyTest, WithoutSelectionShowsTheSameBoxAndChangesNothing) {
     ClickButton("按钮_修改");
     ASSERT_EQ(boxes_.Boxes().size(), 1u);
     ExpectNoSelectionBox(boxes_.Boxes()[0]);
-    EXPECT_EQ(Width(), 266);
+    EXPECT_EQ(Width(), 402);
     EXPECT_EQ(Text("分组框1"), "添加快捷键");
     EXPECT_EQ(Text("按钮_确认"), "确认");
     EXPECT_EQ(Text("编辑框1"), "");
@@ -87,7 +87,7 @@ TEST_F(ModifyTest, WithThePanelHiddenOpensTheSelectedRow) {
     Start(FiveRows());
     OpenForModify(3);
     EXPECT_TRUE(boxes_.Boxes().empty());
-    EXPECT_EQ(Width(), 474);
+    EXPECT_EQ(Width(), 610);
     EXPECT_EQ(MainWindowHeight(), 325);
     EXPECT_EQ(Text("分组框1"), "修改快捷键");
     EXPECT_EQ(Text("按钮_确认"), "确认修改");
@@ -112,15 +112,15 @@ TEST_F(ModifyTest, CopiesTheCellsWithoutTrimming) {
 TEST_F(ModifyTest, WithThePanelShownHidesItYetStillOpensTheRow) {
     Start(FiveRows());
     OpenForModify(0);
-    ASSERT_EQ(Width(), 474);
+    ASSERT_EQ(Width(), 610);
     TypeInto("编辑框2", "changed");
     // An Add in between puts the panel into add mode.
     ClickButton("按钮_添加");
     ClickButton("按钮_添加");
     ASSERT_EQ(Text("按钮_确认"), "确认添加");
-    ASSERT_EQ(Width(), 474);
+    ASSERT_EQ(Width(), 610);
     OpenForModify(2);
-    EXPECT_EQ(Width(), 266);
+    EXPECT_EQ(Width(), 402);
     EXPECT_EQ(Session().OpenedRowIndex(), 2);
     EXPECT_EQ(Text("分组框1"), "修改快捷键");
     EXPECT_EQ(Text("按钮_确认"), "确认修改");

@@ -9,7 +9,7 @@
 
 #include "handlers/editing_state.h"
 #include "tests/handlers/editing_fixture.h"
-#include "window/controls/control_names.h"
+#include "window/controls/control_ids.h"
 #include "window/hotkey_list.h"
 #include "window/main_window.h"
 #include "window/window_ops.h"

@@ -38,7 +38,7 @@ TEST_F(PanelKeysTest, KeysReachThePanelOnlyWhileItIsShown) {
     PressOnFocus(VK_SPACE);
     const Rows confirmed = Without(FiveRows(), {}, {{"F9", "zoom out"}});
     ASSERT_EQ(ListRows(), confirmed);
-    ASSERT_EQ(Width(), 266);
+    ASSERT_EQ(Width(), 402);
 
     EXPECT_TRUE(FocusIn("超级列表框1"));
     for (int i = 0; i < 3; ++i) PressOnFocus(VK_SPACE);

@@ -34,11 +34,11 @@ TEST_F(ReplaceQuestionTest, NoKeepsEverythingAndTheKeyBoxYesLeavesOneLine) {
                       "alias F1 zoom in\r\nalias F3 x\r\nalias F2 zoom out\r\n"
                       "### User Preferences section\r\n");
             EXPECT_EQ(ListRows(), (Rows{{"F1", "zoom in"}, {"F3", "x"}, {"F2", "zoom out"}}));
-            EXPECT_EQ(Width(), 266);
+            EXPECT_EQ(Width(), 402);
             EXPECT_EQ(Text("标签2"), "3个");
         } else {
             EXPECT_EQ(EnvBytes(), kEnv);
-            EXPECT_EQ(Width(), 474);
+            EXPECT_EQ(Width(), 610);
             EXPECT_TRUE(FocusIn("编辑框2"));
             EXPECT_EQ(Text("编辑框2"), "F2");
             EXPECT_EQ(Text("编辑框3"), "zoom out");

@@ -33,7 +33,7 @@ TEST_F(SaveTest, FailedWriteIsReportedOnceAndKeepsTheChangeInTheList) {
     EXPECT_EQ(ListRows(), expected);
     EXPECT_EQ(Text("标签2"), "5个");
     EXPECT_EQ(EnvBytes(), originalEnv_);
-    EXPECT_EQ(Width(), 266);
+    EXPECT_EQ(Width(), 402);
 }
 
 TEST_F(SaveTest, FailedWriteAfterADeleteLeavesTheRowDeleted) {
@@ -204,7 +204,7 @@ TEST_F(SaveGuardWindowTest, ClicksDuringASaveActAtOnceOnTheListAsItStands) {
     Rows expected = Without(FiveRows(), {0}, {{"F7", "grid"}});
     EXPECT_EQ(ListRows(), expected);
     EXPECT_EQ(EnvBytes(), ComposeEnvText(expected));
-    EXPECT_EQ(Width(), 474);
+    EXPECT_EQ(Width(), 610);
     EXPECT_EQ(Text("按钮_确认"), "确认添加");
     EXPECT_EQ(Text("标签2"), "5个");
     ASSERT_EQ(boxes_.Boxes().size(), 2u);

@@ -13,7 +13,7 @@
 #include "platform/globals.h"
 #include "platform/program_folder.h"
 #include "platform/skin_module.h"
-#include "window/controls/control_names.h"
+#include "window/controls/control_ids.h"
 #include "window/hotkey_list.h"
 #include "window/main_window.h"
 #include "window/boxes.h"

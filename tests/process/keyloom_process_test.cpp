@@ -65,13 +65,13 @@ TEST_F(KeyloomProcessTest, ShowsTheRowsOfTheEnvBesideItAndExitsWithZeroWhenClose
     ASSERT_TRUE(program.Started());
     HWND window = WaitForMainWindow(program);
     ASSERT_NE(window, nullptr);
-    // 266 by 325 at 96 DPI; on a screen of another DPI the same, scaled.
+    // 402 by 325 at 96 DPI; on a screen of another DPI the same, scaled.
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
     RECT rect;
     GetWindowRect(window, &rect);
-    EXPECT_EQ(rect.right - rect.left, MulDiv(266, dpi, 96));
+    EXPECT_EQ(rect.right - rect.left, MulDiv(402, dpi, 96));
     EXPECT_EQ(rect.bottom - rect.top, MulDiv(325, dpi, 96));
     HWND list = Control(window, "超级列表框1");
     ASSERT_NE(list, nullptr);

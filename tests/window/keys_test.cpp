@@ -33,7 +33,7 @@ INSTANTIATE_TEST_SUITE_P(Controls, WindowKeysTest,
 
 TEST_F(MainWindowTest, EnterOnAButtonDoesNotMoveTheFocus) {
     // The panel shown: the hidden panel's controls take no key at all.
-    SetMainWindowWidth(474);
+    SetMainWindowWidth(610);
     for (const char* name : {"按钮_添加", "按钮_env内容", "按钮_确认"}) {
         HWND control = ControlWindow(name);
         SetFocus(control);
@@ -44,7 +44,7 @@ TEST_F(MainWindowTest, EnterOnAButtonDoesNotMoveTheFocus) {
 }
 
 TEST_F(MainWindowTest, EnterInTheMemoBreaksTheLine) {
-    SetMainWindowWidth(474);
+    SetMainWindowWidth(610);
     HWND memo = ControlWindow("编辑框1");
     SetFocus(memo);
     PressKey(memo, VK_RETURN);
@@ -58,7 +58,7 @@ TEST_F(MainWindowTest, F1DoesNothing) {
     PressKey(list, VK_F1);
     EXPECT_TRUE(IsWindow(window_));
     EXPECT_TRUE(boxes.Boxes().empty());
-    EXPECT_EQ(MainWindowWidth(), 266);
+    EXPECT_EQ(MainWindowWidth(), 402);
 }
 
 TEST_F(MainWindowTest, TheListHasTheFocusWhenTheWindowAppears) {
@@ -98,7 +98,7 @@ TEST_F(MainWindowTest, TabFollowsTheScreenAndPassesOverTheHiddenPanel) {
 }
 
 TEST_F(MainWindowTest, TabWithThePanelShownGoesOnThroughThePanel) {
-    SetMainWindowWidth(474);
+    SetMainWindowWidth(610);
     FocusControl("超级列表框1");
     const std::vector<std::string> forward = {
         "按钮_添加", "按钮_修改",    "按钮_删除", "按钮_env内容", "编辑框2",    "按钮_按键",

@@ -9,14 +9,14 @@
 namespace keyloom::test {
 namespace {
 
-TEST_F(MainWindowTest, IsNarrowedTo266By325AtTheCornerOfTheCentredDescribedSize) {
+TEST_F(MainWindowTest, IsNarrowedTo402By325AtTheCornerOfTheCentredInitialSize) {
     RECT rect;
     ASSERT_TRUE(GetWindowRect(window_, &rect));
-    EXPECT_EQ(rect.right - rect.left, 266);
+    EXPECT_EQ(rect.right - rect.left, 402);
     EXPECT_EQ(rect.bottom - rect.top, 325);
-    EXPECT_EQ(rect.left, (GetSystemMetrics(SM_CXSCREEN) - 477) / 2);
+    EXPECT_EQ(rect.left, (GetSystemMetrics(SM_CXSCREEN) - 613) / 2);
     EXPECT_EQ(rect.top, (GetSystemMetrics(SM_CYSCREEN) - 328) / 2);
-    EXPECT_EQ(MainWindowWidth(), 266);
+    EXPECT_EQ(MainWindowWidth(), 402);
     EXPECT_EQ(MainWindowHeight(), 325);
 }
 
@@ -47,12 +47,12 @@ TEST_F(MainWindowTest, HasButtonFaceBackgroundAndAppCursor) {
 TEST_F(MainWindowTest, SettingWidthKeepsPositionAndHeight) {
     RECT before;
     GetWindowRect(window_, &before);
-    SetMainWindowWidth(474);
+    SetMainWindowWidth(610);
     RECT after;
     GetWindowRect(window_, &after);
     EXPECT_EQ(after.left, before.left);
     EXPECT_EQ(after.top, before.top);
-    EXPECT_EQ(after.right - after.left, 474);
+    EXPECT_EQ(after.right - after.left, 610);
     EXPECT_EQ(after.bottom - after.top, 325);
 }
 
@@ -65,7 +65,7 @@ TEST_F(MainWindowTest, EditPanelIsOutsideTheNarrowClientAreaAndInsideTheWideOne)
         GetClientRect(window_, &client);
         EXPECT_GE(control.left, client.right) << name;
     }
-    SetMainWindowWidth(474);
+    SetMainWindowWidth(610);
     RECT client;
     GetClientRect(window_, &client);
     EXPECT_GE(client.right, 464);

@@ -1,5 +1,7 @@
 #include "window/controls/control_factory.h"
 
+#include <iterator>
+
 #include <commctrl.h>
 
 #include <string>
@@ -35,8 +37,10 @@ void SetUpHotkeyList(HWND list) {
         int width;
         int format;
     };
-    const Column columns[] = {{"  快捷键", 80, LVCFMT_LEFT}, {"功能定义", 100, LVCFMT_CENTER}};
-    for (int i = 0; i < 2; ++i) {
+    // The three fit the list's width beside its vertical scroll bar.
+    const Column columns[] = {
+        {"  快捷键", 72, LVCFMT_LEFT}, {"功能定义", 170, LVCFMT_CENTER}, {"类型", 56, LVCFMT_LEFT}};
+    for (int i = 0; i < static_cast<int>(std::size(columns)); ++i) {
         // The titles are the program's texts, the cells the env file's.
         std::wstring title = WideProgramText(columns[i].title);
         LVCOLUMNW column = {};
@@ -138,9 +142,9 @@ bool CreateControls(HWND mainWindow, HWND* windows) {
     for (int pass = 0; pass < 2; ++pass) {
         for (std::size_t i = 0; i < kControlCount; ++i) {
             const ControlSpec& spec = kControls[i];
-            bool inGroup = spec.parent[0] != '\0';
+            bool inGroup = spec.parent != kMainWindowItself;
             if (spec.kind == ControlKind::Timer || inGroup != (pass == 1)) continue;
-            HWND parent = inGroup ? windows[ControlIndex(spec.parent)] : mainWindow;
+            HWND parent = inGroup ? windows[ControlIndexOfId(spec.parent)] : mainWindow;
             if (!parent) return false;
             windows[i] = CreateControl(spec, parent);
             if (!windows[i]) return false;

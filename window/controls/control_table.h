@@ -37,7 +37,7 @@ struct ControlSpec {
     ControlKind kind;
     const char* name;
     ControlId id;
-    const char* parent;  // "" for the window itself
+    ControlId parent;  // kMainWindowItself for the window
     int left, top, width, height;
     const char* caption;
     DWORD style;  // beyond WS_CHILD | WS_VISIBLE (and WS_TABSTOP, from tabOrder)
@@ -73,7 +73,7 @@ enum class ControlEvent {
 };
 
 struct EventBinding {
-    const char* source;  // "" for the window itself
+    ControlId source;  // kMainWindowItself for the window's own events
     ControlEvent event;
     void (*handler)();
 };

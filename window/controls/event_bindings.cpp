@@ -21,11 +21,11 @@ void ResolveBindings(BindingTable bindings) {
     for (std::size_t i = 0; i < bindings.count; ++i) {
         const EventBinding& binding = bindings.entries[i];
         const auto event = static_cast<std::size_t>(binding.event);
-        if (binding.source[0] == '\0') {
+        if (binding.source == kMainWindowItself) {
             gWindowHandlers[event] = binding.handler;
             continue;
         }
-        const int index = ControlIndex(binding.source);
+        const int index = ControlIndexOfId(binding.source);
         if (index >= 0) gControlHandlers[index][event] = binding.handler;
     }
 }

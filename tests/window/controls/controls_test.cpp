@@ -28,32 +28,32 @@ struct Expected {
 
 // Written out again here, not read from the table, so a wrong table fails.
 const Expected kExpected[] = {
-    {"图片框1", ControlKind::Picture, "", 261, 272, 96, 24, ""},
-    {"标签5", ControlKind::Label, "", 376, 272, 88, 24, "by Tamsek"},
+    {"图片框1", ControlKind::Picture, "", 397, 272, 96, 24, ""},
+    {"标签5", ControlKind::Label, "", 512, 272, 88, 24, "by Tamsek"},
     {"编辑框3", ControlKind::Edit, "分组框1", 72, 40, 120, 20, ""},
     {"编辑框2", ControlKind::Edit, "分组框1", 72, 16, 60, 20, ""},
     {"编辑框1", ControlKind::Edit, "分组框2", 8, 24, 184, 64, ""},
-    {"分组框2", ControlKind::GroupBox, "", 264, 168, 200, 96,
+    {"分组框2", ControlKind::GroupBox, "", 400, 168, 200, 96,
      "env\xca\xb5\xca\xb1\xca\xfd\xbe\xdd"},
     {"按钮_确认", ControlKind::Button, "分组框1", 72, 88, 120, 32, "\xc8\xb7\xc8\xcf"},
     {"标签3", ControlKind::Label, "分组框1", 13, 16, 48, 24, "\xbf\xec\xbd\xdd\xbc\xfc\xa3\xba"},
     {"标签4", ControlKind::Label, "分组框1", 8, 40, 56, 24,
      "\xb9\xa6\xc4\xdc\xb6\xa8\xd2\xe5\xa3\xba"},
-    {"分组框1", ControlKind::GroupBox, "", 264, 16, 200, 144,
+    {"分组框1", ControlKind::GroupBox, "", 400, 16, 200, 144,
      "\xcc\xed\xbc\xd3\xbf\xec\xbd\xdd\xbc\xfc"},
     {"按钮_按键", ControlKind::Button, "分组框1", 136, 16, 56, 20, "\xb0\xb4\xbc\xfc(&K)\xa1\xad"},
     {"标签6", ControlKind::Label, "分组框1", 13, 64, 48, 20, "\xc0\xe0\xd0\xcd\xa3\xba"},
     {"单选框_alias", ControlKind::RadioButton, "分组框1", 72, 64, 52, 20, "alias"},
     {"单选框_funckey", ControlKind::RadioButton, "分组框1", 128, 64, 64, 20, "funckey"},
     {"标签7", ControlKind::Label, "分组框1", 8, 122, 184, 16, ""},
-    {"按钮_env内容", ControlKind::Button, "", 200, 208, 56, 56, "env\xca\xfd\xbe\xdd"},
-    {"按钮_删除", ControlKind::Button, "", 200, 152, 56, 56, "\xc9\xbe\xb3\xfd"},
-    {"按钮_修改", ControlKind::Button, "", 200, 96, 56, 56, "\xd0\xde\xb8\xc4"},
-    {"按钮_添加", ControlKind::Button, "", 200, 40, 56, 56, "\xcc\xed\xbc\xd3"},
+    {"按钮_env内容", ControlKind::Button, "", 336, 208, 56, 56, "env\xca\xfd\xbe\xdd"},
+    {"按钮_删除", ControlKind::Button, "", 336, 152, 56, 56, "\xc9\xbe\xb3\xfd"},
+    {"按钮_修改", ControlKind::Button, "", 336, 96, 56, 56, "\xd0\xde\xb8\xc4"},
+    {"按钮_添加", ControlKind::Button, "", 336, 40, 56, 56, "\xcc\xed\xbc\xd3"},
     {"标签2", ControlKind::Label, "", 88, 8, 80, 24, "2\xb8\xf6"},
     {"标签1", ControlKind::Label, "", 8, 8, 80, 24,
      "\xbf\xec\xbd\xdd\xbc\xfc\xd7\xdc\xca\xfd\xa3\xba"},
-    {"超级列表框1", ControlKind::ListView, "", 8, 32, 184, 232, ""},
+    {"超级列表框1", ControlKind::ListView, "", 8, 32, 320, 232, ""},
 };
 
 RECT PlaceInParent(HWND control) {
@@ -105,7 +105,7 @@ TEST_F(MainWindowTest, EveryControlCarriesItsOwnFixedId) {
         HWND control = ControlWindow(spec.name);
         if (control) EXPECT_EQ(GetDlgCtrlID(control), spec.id) << spec.name;
     }
-    EXPECT_EQ(GetDlgCtrlID(ControlWindow("按钮_添加")), kAddButtonId);
+    EXPECT_EQ(GetDlgCtrlID(ControlWindow("按钮_添加")), kAddButton);
     EXPECT_EQ(IdOfName("no such control"), 0);
 }
 
@@ -250,17 +250,21 @@ TEST_F(MainWindowTest, HotkeyListIsASingleSelectionReportWithGridAndFullRows) {
     EXPECT_EQ(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), -1);
 }
 
-TEST_F(MainWindowTest, HotkeyListHasTheTwoColumns) {
+// Key, command and verb, all three readable beside the vertical scroll
+// bar without scrolling sideways.
+TEST_F(MainWindowTest, HotkeyListHasTheThreeColumnsSideBySide) {
     HWND list = ControlWindow("超级列表框1");
     struct Column {
         const char* title;
         int width;
         int format;
-    } const expected[] = {{"  \xbf\xec\xbd\xdd\xbc\xfc", 80, LVCFMT_LEFT},
-                          {"\xb9\xa6\xc4\xdc\xb6\xa8\xd2\xe5", 100, LVCFMT_CENTER}};
+    } const expected[] = {{"  \xbf\xec\xbd\xdd\xbc\xfc", 72, LVCFMT_LEFT},
+                          {"\xb9\xa6\xc4\xdc\xb6\xa8\xd2\xe5", 170, LVCFMT_CENTER},
+                          {"\xc0\xe0\xd0\xcd", 56, LVCFMT_LEFT}};
     HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
-    EXPECT_EQ(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0), 2);
-    for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0), 3);
+    int total = 0;
+    for (int i = 0; i < 3; ++i) {
         char title[64] = "";
         LVCOLUMNA column = {};
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
@@ -270,7 +274,11 @@ TEST_F(MainWindowTest, HotkeyListHasTheTwoColumns) {
         EXPECT_STREQ(title, expected[i].title);
         EXPECT_EQ(column.cx, expected[i].width);
         EXPECT_EQ(column.fmt & LVCFMT_JUSTIFYMASK, expected[i].format);
+        total += column.cx;
     }
+    RECT client;
+    GetClientRect(list, &client);
+    EXPECT_LE(total, client.right - GetSystemMetrics(SM_CXVSCROLL));
 }
 
 }  // namespace

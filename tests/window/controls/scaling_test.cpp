@@ -63,10 +63,10 @@ TEST_F(MainWindowTest, EveryControlHasItsPlaceAndSizeScaledToTheDpi) {
     ExpectLayoutAt(dpi);
     RECT window;
     GetWindowRect(window_, &window);
-    ExpectScaled(window.right - window.left, 266, dpi, "window width");
+    ExpectScaled(window.right - window.left, 402, dpi, "window width");
     ExpectScaled(window.bottom - window.top, 325, dpi, "window height");
     // The corner of the described size, centred on the screen.
-    EXPECT_EQ(window.left, (GetSystemMetrics(SM_CXSCREEN) - ScaledToWindow(477)) / 2);
+    EXPECT_EQ(window.left, (GetSystemMetrics(SM_CXSCREEN) - ScaledToWindow(613)) / 2);
     EXPECT_EQ(window.top, (GetSystemMetrics(SM_CYSCREEN) - ScaledToWindow(328)) / 2);
     HWND list = ControlWindow("超级列表框1");
     ExpectScaled(static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, 0, 0)), 80, dpi,
@@ -80,13 +80,13 @@ TEST_F(MainWindowTest, EveryControlHasItsPlaceAndSizeScaledToTheDpi) {
 TEST_F(MainWindowTest, ThePanelWidthsAndTheirTestScale) {
     const unsigned dpi = MainWindowDpi();
     ClickButton("按钮_添加");
-    ExpectScaled(MainWindowWidth(), 474, dpi, "shown");
+    ExpectScaled(MainWindowWidth(), 610, dpi, "shown");
     ClickButton("按钮_添加");
-    ExpectScaled(MainWindowWidth(), 266, dpi, "hidden");
-    // Just below 470 scaled the panel counts as hidden, so Add shows it.
-    SetMainWindowWidth(ScaledToWindow(470) - 1);
+    ExpectScaled(MainWindowWidth(), 402, dpi, "hidden");
+    // Just below 606 scaled the panel counts as hidden, so Add shows it.
+    SetMainWindowWidth(ScaledToWindow(606) - 1);
     ClickButton("按钮_添加");
-    ExpectScaled(MainWindowWidth(), 474, dpi, "shown from just below 470");
+    ExpectScaled(MainWindowWidth(), 610, dpi, "shown from just below 606");
 }
 
 // The width and height of a caption in the control's own font.
@@ -146,7 +146,7 @@ void Tick(HWND window, ControlId timer) {
 TEST_F(MainWindowTest, TheLinkTurnsAtTheScaledTurningPoints) {
     const int right = ScaledToWindow(65);
     SetControlLeft("超级链接框1", right - 1);
-    Tick(window_, kSlideRightTimerId);
+    Tick(window_, kSlideRightTimer);
     EXPECT_EQ(ControlLeft("超级链接框1"), right);
     EXPECT_EQ(TimerInterval("时钟1"), 0);
     EXPECT_EQ(TimerInterval("时钟2"), 30);
@@ -156,7 +156,7 @@ TEST_F(MainWindowTest, TheLinkTurnsAtTheScaledTurningPoints) {
     GetWindowRect(ControlWindow("图片框1"), &picture);
     EXPECT_LT(link.right, picture.left);
     SetControlLeft("超级链接框1", 1);
-    Tick(window_, kSlideLeftTimerId);
+    Tick(window_, kSlideLeftTimer);
     EXPECT_EQ(ControlLeft("超级链接框1"), 0);
     EXPECT_EQ(TimerInterval("时钟1"), 30);
 }
@@ -203,7 +203,7 @@ TEST_F(MainWindowTest, ADpiChangeLaysTheWindowOutAgainAndBackWithoutDrift) {
     ChangeDpi(window_, other);
     EXPECT_EQ(MainWindowDpi(), other);
     ExpectLayoutAt(other);
-    ExpectScaled(MainWindowWidth(), 474, other, "shown at the new DPI");
+    ExpectScaled(MainWindowWidth(), 610, other, "shown at the new DPI");
     ExpectScaled(ControlLeft("超级链接框1"), 40, other, "link in its slide");
     EXPECT_EQ(FontHeight("编辑框1"), MulDiv(-12, static_cast<int>(other), 96));
     EXPECT_TRUE(IsWindowVisible(window_));

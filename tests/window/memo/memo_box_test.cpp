@@ -17,7 +17,7 @@ class MemoBoxTest : public MainWindowTest {
 protected:
     void SetUp() override {
         MainWindowTest::SetUp();
-        SetMainWindowWidth(474);
+        SetMainWindowWidth(610);
         memo_ = ControlWindow("编辑框1");
         ASSERT_NE(memo_, nullptr);
     }
