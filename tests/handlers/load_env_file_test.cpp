@@ -97,6 +97,9 @@ TEST_F(LoadEnvFileTest, AMissingEnvBesideEnvBakOffersItBack) {
 TEST_F(LoadEnvFileTest, FileWithoutMarkerListsItsHotkeys) {
     ASSERT_NE(StartMainWindowForTest("alias F2 zoom\nfunckey F3 pan"), nullptr);
     EXPECT_EQ(HotkeyRows(), (Rows{{"F2", "zoom"}, {"F3", "pan"}}));
+    // The third column: each row's verb as its line has it.
+    EXPECT_EQ(HotkeyCell(0, 2), "alias");
+    EXPECT_EQ(HotkeyCell(1, 2), "funckey");
     EXPECT_EQ(ControlText("标签2"), "2\xb8\xf6");
 }
 
@@ -123,7 +126,7 @@ TEST_F(LoadEnvFileTest, CellsAndSelection) {
     EXPECT_EQ(HotkeyRowCount(), 3);
     EXPECT_EQ(HotkeyCell(1, 1), "b");
     EXPECT_EQ(HotkeyCell(-1, 0), "");
-    EXPECT_EQ(HotkeyCell(0, 2), "");
+    EXPECT_EQ(HotkeyCell(0, 3), "");
     EXPECT_EQ(SelectedHotkeyRow(), -1);
     SelectHotkeyRowForTest(1);
     EXPECT_EQ(SelectedHotkeyRow(), 1);

@@ -69,10 +69,18 @@ TEST_F(MainWindowTest, EveryControlHasItsPlaceAndSizeScaledToTheDpi) {
     EXPECT_EQ(window.left, (GetSystemMetrics(SM_CXSCREEN) - ScaledToWindow(613)) / 2);
     EXPECT_EQ(window.top, (GetSystemMetrics(SM_CYSCREEN) - ScaledToWindow(328)) / 2);
     HWND list = ControlWindow("超级列表框1");
-    ExpectScaled(static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, 0, 0)), 80, dpi,
-                 "column 0");
-    ExpectScaled(static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, 1, 0)), 100, dpi,
-                 "column 1");
+    // The three columns, side by side beside the vertical scroll bar.
+    int total = 0;
+    const int widths[] = {72, 170, 56};
+    for (int column = 0; column < 3; ++column) {
+        const int width = static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0));
+        ExpectScaled(width, widths[column], dpi, "column " + std::to_string(column));
+        total += width;
+    }
+    RECT client;
+    GetClientRect(list, &client);
+    // A vertical scroll bar is 17 pixels wide at 96 DPI.
+    EXPECT_LE(total, client.right - MulDiv(17, static_cast<int>(dpi), 96));
     EXPECT_EQ(FontHeight("编辑框1"), MulDiv(-12, static_cast<int>(dpi), 96));
     EXPECT_EQ(FontHeight("超级链接框1"), MulDiv(-10, static_cast<int>(dpi), 96));
 }
