@@ -45,11 +45,11 @@ shots() {
     # Lengths of 96 DPI at this one, rounded as the window rounds them.
     scale() { echo $((($1 * dpi + 48) / 96)); }
     # The desktop is 640 by 480 at 96 DPI; the window is centred at its
-    # described size 477 by 328, then narrowed, so its corner is known.
+    # described size 613 by 328, then narrowed, so its corner is known.
     local desk_w desk_h left top height desktop program xid
     desk_w=$(scale 640)
     desk_h=$(scale 480)
-    left=$(((desk_w - $(scale 477)) / 2))
+    left=$(((desk_w - $(scale 613)) / 2))
     top=$(((desk_h - $(scale 328)) / 2))
     height=$(scale 325)
     desktop="keyloom-shot-$$-$dpi"
@@ -76,18 +76,18 @@ shots() {
         rm -f "$run/desktop.png"
         echo "saved $2"
     }
-    [ "$narrow" = - ] || shot "$(scale 266)" "$narrow"
+    [ "$narrow" = - ] || shot "$(scale 402)" "$narrow"
     if [ "$wide" != - ]; then
         # 按钮_添加 opens the edit panel as a user would.
         poke click add
         sleep 2
-        shot "$(scale 474)" "$wide"
+        shot "$(scale 610)" "$wide"
         if [ "$capture" != - ]; then
             # A command typed, then 按键 pressed: the panel waits for a key.
             poke text command "zoom in"
             poke click keys
             sleep 2
-            shot "$(scale 474)" "$capture"
+            shot "$(scale 610)" "$capture"
         fi
     fi
     poke close
