@@ -135,10 +135,23 @@ void EditingSession::Do(const EditStep& step, EditSteps* done, SessionChange* ch
          applied.row});
 }
 
+void EditingSession::MarkAfter(const EditSteps& steps, SessionChange* change) {
+    // Rows of bindings of their own come and go without a pass over every
+    // row: no other row's mark can change for them. Otherwise only the rows
+    // of the bindings the steps touched are marked again.
+    std::vector<LineId> paired;
+    for (const EditStep& step : steps) {
+        if (Rows().MayBePaired(step.line)) paired.push_back(step.line);
+    }
+    if (!paired.empty() && edited_.MutableRows().MarkBindingsOf(edited_.Lines(), paired)) {
+        change->marksChanged = true;
+    }
+}
+
 void EditingSession::Changed(EditSteps steps, SessionChange* change) {
     if (steps.empty()) return;
+    MarkAfter(steps, change);
     history_.Record(std::move(steps));
-    if (edited_.MutableRows().MarkBoundTwice(edited_.Lines())) change->marksChanged = true;
     saveDue_ = true;
 }
 
@@ -287,7 +300,7 @@ SessionChange EditingSession::Replay(const EditSteps& steps, bool backwards, boo
         change.boxKeys = std::move(missed);
     }
     if (!done.empty()) {
-        if (edited_.MutableRows().MarkBoundTwice(edited_.Lines())) change.marksChanged = true;
+        MarkAfter(done, &change);
         saveDue_ = true;
     }
     return change;
@@ -338,6 +351,8 @@ std::unique_ptr<FileJob> EditingSession::NextJob() {
 }
 
 std::string EditingSession::CountCaptionOfFile() const {
+    // The file holds the lines the list shows: their rows are the count.
+    if (known_.get() == &edited_.Lines()) return CountCaption(Rows().Count());
     std::size_t count = 0;
     for (LineId id : *known_) count += store_[id].hotkey ? 1 : 0;
     return CountCaption(count);

@@ -98,6 +98,8 @@ private:
     // The new line at the place where new hotkey lines go.
     void InsertNewLine(LineId line, EditSteps* done, SessionChange* change);
     SessionChange ConfirmWith(const PanelInput& input, const std::vector<LineId>& replaced);
+    // The marks of keys bound twice after the steps.
+    void MarkAfter(const EditSteps& steps, SessionChange* change);
     // After the lines changed: marks, a save due.
     void Changed(EditSteps steps, SessionChange* change);
     SessionChange Replay(const EditSteps& steps, bool backwards, bool undo);

@@ -21,12 +21,27 @@ int HotkeyRows::IndexOf(LineId line) const {
     return found == ids_.end() ? -1 : static_cast<int>(found - ids_.begin());
 }
 
+void HotkeyRows::Count(LineId line, int by) {
+    const LineRecord& record = store_[line];
+    std::uint32_t& count = bindings_[BindingHash(record.verb, record.Key())];
+    count = static_cast<std::uint32_t>(static_cast<int>(count) + by);
+}
+
+bool HotkeyRows::MayBePaired(LineId line) const {
+    const LineRecord& record = store_[line];
+    if (!record.hotkey) return false;
+    const auto found = bindings_.find(BindingHash(record.verb, record.Key()));
+    return found != bindings_.end() && found->second > (IndexOf(line) >= 0 ? 1u : 0u);
+}
+
 void HotkeyRows::Erase(std::size_t row) {
+    Count(ids_[row], -1);
     ids_.erase(ids_.begin() + static_cast<std::ptrdiff_t>(row));
     if (row < dead_.size()) dead_.erase(dead_.begin() + static_cast<std::ptrdiff_t>(row));
 }
 
 void HotkeyRows::Insert(std::size_t row, LineId line) {
+    Count(line, 1);
     ids_.insert(ids_.begin() + static_cast<std::ptrdiff_t>(row), line);
     if (row <= dead_.size()) dead_.insert(dead_.begin() + static_cast<std::ptrdiff_t>(row), 0);
 }
@@ -34,6 +49,9 @@ void HotkeyRows::Insert(std::size_t row, LineId line) {
 void HotkeyRows::Assign(std::vector<LineId> ids) {
     ids_ = std::move(ids);
     dead_.assign(ids_.size(), 0);
+    bindings_.clear();
+    bindings_.reserve(ids_.size());
+    for (LineId id : ids_) Count(id, 1);
 }
 
 // One open-addressing table of lines, one slot per binding, holding the
@@ -71,6 +89,43 @@ bool HotkeyRows::MarkBoundTwice(const LineSequence& doc) {
     }
     const bool changed = dead != dead_;
     dead_ = std::move(dead);
+    return changed;
+}
+
+bool HotkeyRows::MarkBindingsOf(const LineSequence& doc, const std::vector<LineId>& lines) {
+    // The bindings the lines have, and the last line of each in the file.
+    struct Binding {
+        HotkeyVerb verb;
+        std::string_view key;
+        LineId last = kNoLineId;
+    };
+    std::vector<Binding> bindings;
+    auto find = [&](const LineRecord& line) -> Binding* {
+        for (Binding& binding : bindings) {
+            if (binding.verb == line.verb && binding.key == line.Key()) return &binding;
+        }
+        return nullptr;
+    };
+    for (LineId id : lines) {
+        const LineRecord& line = store_[id];
+        if (line.hotkey && find(line) == nullptr) bindings.push_back({line.verb, line.Key()});
+    }
+    if (bindings.empty()) return false;
+    for (LineId id : doc) {
+        const LineRecord& line = store_[id];
+        if (!line.hotkey) continue;
+        if (Binding* binding = find(line)) binding->last = id;
+    }
+    bool changed = false;
+    for (std::size_t row = 0; row < ids_.size(); ++row) {
+        const Binding* binding = find(store_[ids_[row]]);
+        if (binding == nullptr) continue;
+        const std::uint8_t dead = ids_[row] != binding->last ? 1 : 0;
+        if (dead_[row] != dead) {
+            dead_[row] = dead;
+            changed = true;
+        }
+    }
     return changed;
 }
 

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <unordered_map>
 #include <string_view>
 #include <vector>
 
@@ -38,6 +39,13 @@ public:
     // Works out again which rows are dead, their lines standing in file in
     // the order of doc. True when any row's mark changed.
     bool MarkBoundTwice(const LineSequence& doc);
+    // The same for the rows that bind what these lines bind: the other
+    // rows' marks cannot change with them.
+    bool MarkBindingsOf(const LineSequence& doc, const std::vector<LineId>& lines);
+    // Whether another row may bind line's key with its verb: false only
+    // when surely none does, so a change of that row alone leaves every
+    // mark as it is (rows are counted by a hash of their binding).
+    bool MayBePaired(LineId line) const;
 
     // The rows other than exceptRow that bind key with verb, in list order.
     std::vector<int> RowsBinding(HotkeyVerb verb, std::string_view key, int exceptRow) const;
@@ -45,9 +53,13 @@ public:
 private:
     const LineRecord& Line(std::size_t row) const { return store_[ids_[row]]; }
 
+    void Count(LineId line, int by);
+
     const LineStore& store_;
     std::vector<LineId> ids_;
     std::vector<std::uint8_t> dead_;
+    // How many rows bind each hash of a verb and key.
+    std::unordered_map<std::uint64_t, std::uint32_t> bindings_;
 };
 
 }  // namespace keyloom

@@ -26,6 +26,9 @@ bool AskToReplace(const ReplaceQuestion& question) {
 void Act(const std::function<SessionChange()>& action) {
     LineId selected = SelectedLine();
     SessionChange change = action();
+    // The save starts before the window shows the change: the two go on
+    // side by side.
+    StartDueFileJob();
     ShowSessionChange(change, selected);
     // The question is the last thing shown; the answer acts on the rows
     // that bound the key when it was asked.
@@ -33,9 +36,9 @@ void Act(const std::function<SessionChange()>& action) {
         const bool replace = AskToReplace(*change.question);
         selected = SelectedLine();
         SessionChange answer = Session().AnswerReplace(replace);
+        StartDueFileJob();
         ShowSessionChange(answer, selected);
     }
-    StartDueFileJob();
 }
 
 }  // namespace keyloom

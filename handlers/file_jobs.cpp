@@ -38,6 +38,10 @@ void OnEnvFolderChanged() {
 // The stamp seen at the last look, and how often the file was missing.
 FileStamp gLastSeen;
 int gMissingLooks = 0;
+// A look asked for while a job ran: the job's own writing is what the
+// folder told of, and a look then would hold the file open as the save
+// renames onto it. It is made when the job is done.
+bool gLookAfterJob = false;
 
 void TakeFinishedJob() {
     std::unique_ptr<FileJob> job = Worker().Finish();
@@ -51,6 +55,10 @@ void TakeFinishedJob() {
 
 void OnFileJobDone() {
     TakeFinishedJob();
+    if (gLookAfterJob) {
+        gLookAfterJob = false;
+        CheckEnvFileOnDisk();
+    }
     StartDueFileJob();
     CloseWhenDone();
 }
@@ -74,6 +82,10 @@ void StartWatchingEnvFile() {
 }
 
 void CheckEnvFileOnDisk() {
+    if (Session().IsJobRunning()) {
+        gLookAfterJob = true;
+        return;
+    }
     const FileStamp stamp = StampOf(Session().Path());
     if (Session().IsKnownStamp(stamp)) {
         gMissingLooks = 0;

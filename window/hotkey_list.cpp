@@ -118,6 +118,32 @@ LRESULT FindRowByTypedKey(const NMHDR& header) {
     return -1;
 }
 
+// The selected row (-1: none) and the focused one, where the selection
+// and focus may have stayed at their old places.
+void SetSelectionAndFocus(HWND list, int selected, int focused) {
+    LVITEMA item = {};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    for (UINT which : {LVNI_SELECTED, LVNI_FOCUSED}) {
+        const LRESULT marked = SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), which);
+        if (marked >= 0) {
+            SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(marked),
+                         reinterpret_cast<LPARAM>(&item));
+        }
+    }
+    if (focused >= 0) {
+        item.state = LVIS_FOCUSED;
+        SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(focused),
+                     reinterpret_cast<LPARAM>(&item));
+    }
+    if (selected >= 0) {
+        item.state = LVIS_SELECTED;
+        item.stateMask = LVIS_SELECTED;
+        SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(selected),
+                     reinterpret_cast<LPARAM>(&item));
+        SendMessageA(list, LVM_SETSELECTIONMARK, 0, selected);
+    }
+}
+
 // A cell of a shown row: the key, the command, or the verb its line has.
 std::string_view CellText(std::size_t row, int column) {
     switch (column) {
@@ -136,7 +162,15 @@ std::string_view CellText(std::size_t row, int column) {
 void SetSelection(HWND list, int row) {
     LVITEMA item = {};
     item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+    // The selected and the focused row lose their marks; asked for all
+    // rows at once, the list would visit each of them.
+    for (UINT which : {LVNI_SELECTED, LVNI_FOCUSED}) {
+        const LRESULT marked = SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), which);
+        if (marked >= 0 && marked != row) {
+            SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(marked),
+                         reinterpret_cast<LPARAM>(&item));
+        }
+    }
     if (row < 0 || row >= HotkeyRowCount()) return;
     item.state = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageA(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
@@ -217,26 +251,30 @@ void ShowHotkeyListChanges(const std::vector<ListChange>& changes) {
     // them once, with the rows that changed, when it next paints.
     DefWindowProcA(list, WM_SETREDRAW, FALSE, 0);
     int selected = SelectedHotkeyRow();
+    int focused = static_cast<int>(
+        SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
     int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    // An owner-data list only learns its new count; the selection and the
+    // focus move with the rows as they do in a list of the control's own:
+    // down with an insertion above them, up with a deletion, and a deleted
+    // selected row leaves none selected, the focus staying at its place.
     for (const ListChange& change : changes) {
-        // The list moves the selection and focus of the rows after a
-        // deleted one up, as it does for rows of its own. An owner-data
-        // list takes no insertion: its count grows, and the selection is
-        // moved down by hand.
         if (change.kind == ListChange::Deleted) {
-            SendMessageA(list, LVM_DELETEITEM, change.row, 0);
-            if (selected > change.row) --selected;
-            if (selected == change.row) selected = -1;
             --count;
+            if (selected == change.row) selected = -1;
+            if (selected > change.row) --selected;
+            if (focused > change.row) --focused;
         } else if (change.kind == ListChange::Inserted) {
             ++count;
-            SendMessageA(list, LVM_SETITEMCOUNT, count, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
-            if (selected >= change.row) SetSelection(list, ++selected);
+            if (selected >= change.row) ++selected;
+            if (focused >= change.row) ++focused;
         } else {
             count = change.row;
-            SendMessageA(list, LVM_SETITEMCOUNT, count, LVSICF_NOSCROLL);
         }
     }
+    SendMessageA(list, LVM_SETITEMCOUNT, count, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+    if (focused >= count) focused = count - 1;
+    SetSelectionAndFocus(list, selected, focused);
     DefWindowProcA(list, WM_SETREDRAW, TRUE, 0);
     // The scroll bars are drawn again only when they look different: a row
     // more or less among thousands seldom moves a thumb by a pixel.

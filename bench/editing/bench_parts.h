@@ -19,6 +19,8 @@ void RunWineEditBox(const std::string& label, const std::string& env);
 // A confirm in add mode and a delete on the rows, each the first save of a
 // start (env.bak made) and a later one, against a first safe save.
 void RunSaves(const std::vector<HotkeyEntry>& rows, int repetitions);
+// What the history of undo holds after that many changes on a 20 MB env.
+void RunHistory(int changes);
 
 // A character typed into the content box, with its paint, at the start and
 // the end of a line of a million spaces against a one-line short text.

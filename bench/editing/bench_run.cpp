@@ -5,9 +5,11 @@
 
 #include "handlers/editing_state.h"
 #include "window/controls/control_ids.h"
+#include "window/controls/event_bindings.h"
 #include "window/window_keys.h"
 #include "window/message_pump.h"
 #include "window/window_ops.h"
+#include "window/window_tasks.h"
 
 namespace keyloom::bench {
 
@@ -131,12 +133,15 @@ std::string EnvWithLongLine(std::size_t lineBytes) {
     return env + EnvTail();
 }
 
-ClickTiming TimeClick(HWND control) {
+namespace {
+
+template <typename Post>
+ClickTiming TimeAction(Post post) {
     ProcessPendingMessages();
     HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, WatchForProbe, nullptr, GetCurrentThreadId());
     gProbe = Probe{ControlWindow(kHotkeyList), Now(), -1};
     ClickTiming timing;
-    PostMessageA(control, BM_CLICK, 0, 0);
+    post();
     // A key that does nothing, as an input the window must answer.
     PostMessageA(gProbe.target, WM_KEYDOWN, VK_SHIFT, 1);
     MSG message;
@@ -158,6 +163,18 @@ ClickTiming TimeClick(HWND control) {
     timing.answered = gProbe.answered;
     UnhookWindowsHookEx(hook);
     return timing;
+}
+
+}  // namespace
+
+ClickTiming TimeClick(HWND control) {
+    return TimeAction([control] { PostMessageA(control, BM_CLICK, 0, 0); });
+}
+
+ClickTiming TimeWindowEvent(int event) {
+    return TimeAction([event] {
+        PostToWindowThread([event] { RaiseWindowEvent(static_cast<ControlEvent>(event)); });
+    });
 }
 
 TurnCounter::TurnCounter() {

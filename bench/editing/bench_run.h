@@ -40,6 +40,9 @@ struct ClickTiming {
     double longestTurn = 0;  // the longest time a single message kept the loop
 };
 ClickTiming TimeClick(HWND control);
+// The same for an action of the window of its own (Ctrl+Z's undo, say),
+// posted to the window's thread as a key's would come.
+ClickTiming TimeWindowEvent(int event);
 
 // Ticks of a 10 ms thread timer, which the window can only handle between
 // its messages: how often it got its turn while something ran.

@@ -9,7 +9,9 @@
 #include "bench/editing/bench_floor.h"
 #include "bench/editing/bench_parts.h"
 #include "bench/editing/bench_run.h"
+#include "handlers/editing_state.h"
 #include "tests/harness/harness.h"
+#include "window/controls/control_table.h"
 #include "window/controls/control_ids.h"
 #include "window/hotkey_list.h"
 #include "window/window_ops.h"
@@ -64,6 +66,8 @@ void RunSaves(const std::vector<HotkeyEntry>& rows, int repetitions) {
     const std::string env = ComposeEnvText(rows);
     std::vector<double> confirms[2];
     std::vector<double> deletes[2];
+    // Ctrl+Z right after the later confirm, and after the later delete.
+    std::vector<double> undos[2];
     std::vector<double> floors;
     TurnCounter turns;
     for (int run = 0; run < repetitions; ++run) {
@@ -79,6 +83,9 @@ void RunSaves(const std::vector<HotkeyEntry>& rows, int repetitions) {
             turns.Stop();
         }
         CheckSaved("confirm");
+        undos[0].push_back(TimeWindowEvent(static_cast<int>(ControlEvent::Undo)).idle);
+        CheckSaved("undo of a confirm");
+        TimeWindowEvent(static_cast<int>(ControlEvent::Redo));
         std::vector<HotkeyEntry> added = rows;
         added.push_back({"BF12", "bench confirm"});
         CloseMainWindowForTest();
@@ -90,6 +97,9 @@ void RunSaves(const std::vector<HotkeyEntry>& rows, int repetitions) {
             deletes[save].push_back(TimeClick(ControlWindow("按钮_删除")).idle);
         }
         CheckSaved("delete");
+        undos[1].push_back(TimeWindowEvent(static_cast<int>(ControlEvent::Undo)).idle);
+        CheckSaved("undo of a delete");
+        TimeWindowEvent(static_cast<int>(ControlEvent::Redo));
         CloseMainWindowForTest();
         std::vector<HotkeyEntry> deleted = rows;
         deleted.erase(deleted.begin() + static_cast<std::ptrdiff_t>(rows.size() / 2));
@@ -100,12 +110,42 @@ void RunSaves(const std::vector<HotkeyEntry>& rows, int repetitions) {
     PrintRatio("confirm", where + ", later save", Median(confirms[1]), floor, 2.0);
     PrintRatio("delete", where + ", first save", Median(deletes[0]), floor, 2.0);
     PrintRatio("delete", where + ", later save", Median(deletes[1]), floor, 2.0);
+    PrintRatio("undo", where + ", of the later confirm", Median(undos[0]), floor, 2.0);
+    PrintRatio("undo", where + ", of the later delete", Median(undos[1]), floor, 2.0);
     std::printf(
         "           floor: the env read, the text composed, env.bak written and flushed, a "
         "flushed temporary put in place in one step\n"
         "           during the last confirm the window handled its messages %d times (10 ms "
         "timer), longest wait %.1f ms\n",
         turns.Turns(), turns.LongestWait());
+}
+
+void RunHistory(int changes) {
+    // The 20 MB env of a user's kind; deletes, adds and modifies, each saved.
+    Start(EnvOfBytes(20000000));
+    for (int change = 0; change < changes; ++change) {
+        switch (change % 3) {
+            case 0:
+                SelectHotkeyRowForTest(change * 1000);
+                ClickButton("按钮_删除");
+                break;
+            case 1:
+                ClickButton("按钮_添加");
+                TypeInto("编辑框2", "H" + std::to_string(change));
+                TypeInto("编辑框3", "history bench");
+                ClickButton("按钮_确认");
+                break;
+            default:
+                SelectHotkeyRowForTest(change * 1000 + 7);
+                ClickButton("按钮_修改");
+                TypeInto("编辑框2", "M" + std::to_string(change));
+                ClickButton("按钮_确认");
+                break;
+        }
+    }
+    std::printf("history    after %d changes on a 20 MB env: %zu bytes\n", changes,
+                Session().HistoryBytes());
+    CloseMainWindowForTest();
 }
 
 }  // namespace keyloom::bench
