@@ -1,5 +1,6 @@
 #include "core/carry_changes.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace keyloom {
@@ -85,9 +86,12 @@ CarriedChanges CarryChanges(LineStore& store, const LineSequence& known, const L
     // lines go. Lines of the layout come only into a file with no text; a
     // line given a line end comes only where its old self was.
     const bool emptyNow = carried.known.empty();
-    std::vector<std::vector<LineId>> addedAfter(carried.known.size() + 1);
-    std::vector<std::size_t> placeInResult(store.Count(), 0);
-    for (std::size_t i = 0; i < carried.known.size(); ++i) placeInResult[carried.known[i]] = i + 1;
+    // The added lines with the slot each goes into, in the user's order.
+    std::vector<std::pair<std::uint32_t, LineId>> added;
+    std::vector<std::uint32_t> placeInResult(store.Count(), 0);
+    for (std::size_t i = 0; i < carried.known.size(); ++i) {
+        placeInResult[carried.known[i]] = static_cast<std::uint32_t>(i + 1);
+    }
     std::size_t anchorSlot = carried.known.size();
     const LineId anchor = InsertionAnchor(store, carried.known);
     if (anchor != kNoLineId) anchorSlot = placeInResult[anchor] - 1;
@@ -117,14 +121,21 @@ CarriedChanges CarryChanges(LineStore& store, const LineSequence& known, const L
             slot = anchorSlot;
             homeless = false;
         }
-        addedAfter[slot].push_back(id);
+        added.push_back({static_cast<std::uint32_t>(slot), id});
     }
-    carried.lines.reserve(carried.known.size() + edited.size() / 8);
-    for (LineId id : addedAfter[0]) carried.lines.push_back(id);
+    std::stable_sort(added.begin(), added.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    carried.lines.reserve(carried.known.size() + added.size());
+    auto next = added.begin();
+    auto addUpTo = [&](std::size_t slot) {
+        for (; next != added.end() && next->first <= slot; ++next)
+            carried.lines.push_back(next->second);
+    };
+    addUpTo(0);
     for (std::size_t i = 0; i < carried.known.size(); ++i) {
         const LineId id = carried.known[i];
         if (flags.Has(id, kResult)) carried.lines.push_back(id);
-        for (LineId added : addedAfter[i + 1]) carried.lines.push_back(added);
+        addUpTo(i + 1);
     }
     return carried;
 }

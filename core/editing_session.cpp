@@ -368,11 +368,13 @@ void EditingSession::TakeChangedFile(FileJob& job, SessionChange* change) {
     // (Allegro rewrote its section, say); else they are the file's, in its
     // order.
     std::vector<LineId> rows = HotkeyLinesOf(store_, carried.lines);
-    std::vector<LineId> sortedNew = rows;
-    std::vector<LineId> sortedOld = Rows().Ids();
-    std::sort(sortedNew.begin(), sortedNew.end());
-    std::sort(sortedOld.begin(), sortedOld.end());
-    if (sortedNew == sortedOld) {
+    bool sameRows = rows.size() == Rows().Count();
+    if (sameRows) {
+        std::vector<std::uint8_t> isRow(store_.Count(), 0);
+        for (LineId id : Rows().Ids()) isRow[id] = 1;
+        sameRows = std::all_of(rows.begin(), rows.end(), [&](LineId id) { return isRow[id]; });
+    }
+    if (sameRows) {
         edited_.Assign(std::move(carried.lines), Rows().Ids());
     } else {
         edited_.Assign(std::move(carried.lines), std::move(rows));

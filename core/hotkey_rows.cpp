@@ -23,15 +23,14 @@ int HotkeyRows::IndexOf(LineId line) const {
 
 void HotkeyRows::Count(LineId line, int by) {
     const LineRecord& record = store_[line];
-    std::uint32_t& count = bindings_[BindingHash(record.verb, record.Key())];
-    count = static_cast<std::uint32_t>(static_cast<int>(count) + by);
+    bindings_.Add(BindingHash(record.verb, record.Key()), by);
 }
 
 bool HotkeyRows::MayBePaired(LineId line) const {
     const LineRecord& record = store_[line];
     if (!record.hotkey) return false;
-    const auto found = bindings_.find(BindingHash(record.verb, record.Key()));
-    return found != bindings_.end() && found->second > (IndexOf(line) >= 0 ? 1u : 0u);
+    const std::uint32_t count = bindings_.Get(BindingHash(record.verb, record.Key()));
+    return count > (IndexOf(line) >= 0 ? 1u : 0u);
 }
 
 void HotkeyRows::Erase(std::size_t row) {
@@ -49,8 +48,7 @@ void HotkeyRows::Insert(std::size_t row, LineId line) {
 void HotkeyRows::Assign(std::vector<LineId> ids) {
     ids_ = std::move(ids);
     dead_.assign(ids_.size(), 0);
-    bindings_.clear();
-    bindings_.reserve(ids_.size());
+    bindings_.Reset(ids_.size());
     for (LineId id : ids_) Count(id, 1);
 }
 
@@ -63,8 +61,9 @@ bool HotkeyRows::MarkBoundTwice(const LineSequence& doc) {
     while (capacity < 2 * ids_.size()) capacity *= 2;
     const std::size_t mask = capacity - 1;
     std::vector<LineId> last(capacity, kNoLineId);
-    // The lines that a later line of their binding covers.
-    std::vector<LineId> covered;
+    // The lines that a later line of their binding covers, by number.
+    std::vector<std::uint8_t> covered(store_.Count(), 0);
+    bool anyCovered = false;
     for (LineId id : doc) {
         const LineRecord& line = store_[id];
         if (!line.hotkey) continue;
@@ -73,19 +72,17 @@ bool HotkeyRows::MarkBoundTwice(const LineSequence& doc) {
         while (last[slot] != kNoLineId) {
             const LineRecord& other = store_[last[slot]];
             if (other.verb == line.verb && other.Key() == key) {
-                covered.push_back(last[slot]);
+                covered[last[slot]] = 1;
+                anyCovered = true;
                 break;
             }
             slot = (slot + 1) & mask;
         }
         last[slot] = id;
     }
-    std::sort(covered.begin(), covered.end());
     std::vector<std::uint8_t> dead(ids_.size(), 0);
-    if (!covered.empty()) {
-        for (std::size_t row = 0; row < ids_.size(); ++row) {
-            dead[row] = std::binary_search(covered.begin(), covered.end(), ids_[row]) ? 1 : 0;
-        }
+    if (anyCovered) {
+        for (std::size_t row = 0; row < ids_.size(); ++row) dead[row] = covered[ids_[row]];
     }
     const bool changed = dead != dead_;
     dead_ = std::move(dead);

@@ -8,10 +8,10 @@
 #pragma once
 
 #include <cstdint>
-#include <unordered_map>
 #include <string_view>
 #include <vector>
 
+#include "core/hash_counts.h"
 #include "core/line_sequence.h"
 
 namespace keyloom {
@@ -59,7 +59,7 @@ private:
     std::vector<LineId> ids_;
     std::vector<std::uint8_t> dead_;
     // How many rows bind each hash of a verb and key.
-    std::unordered_map<std::uint64_t, std::uint32_t> bindings_;
+    HashCounts bindings_;
 };
 
 }  // namespace keyloom

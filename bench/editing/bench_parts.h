@@ -21,6 +21,9 @@ void RunWineEditBox(const std::string& label, const std::string& env);
 void RunSaves(const std::vector<HotkeyEntry>& rows, int repetitions);
 // What the history of undo holds after that many changes on a 20 MB env.
 void RunHistory(int changes);
+// Reading a 20 MB env again after another writer's change, against the
+// start's reading of it.
+void RunReload(int repetitions);
 
 // A character typed into the content box, with its paint, at the start and
 // the end of a line of a million spaces against a one-line short text.

@@ -70,7 +70,7 @@ void RunLoad(const std::vector<HotkeyEntry>& rows, int repetitions) {
 }  // namespace keyloom::bench
 
 // editing_bench.exe [runs [part]]: part is "load", "saves", "history",
-// "panel" or "memo"; all of them without it.
+// "reload", "panel" or "memo"; all of them without it.
 int main(int argc, char** argv) {
     using namespace keyloom::bench;
     const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
@@ -84,6 +84,7 @@ int main(int argc, char** argv) {
     // A save's time varies with the disk: more runs.
     if (wanted("saves")) RunSaves(MakeRows(100000), repetitions + 2);
     if (wanted("history")) RunHistory(100);
+    if (wanted("reload")) RunReload(repetitions);
     if (wanted("panel")) {
         const std::string hotkeys = EnvOfHotkeys(100000);
         RunPanel("100,000 hotkeys (" + std::to_string(hotkeys.size() / 1000) + " KB)", hotkeys,

@@ -10,6 +10,7 @@
 #include "bench/editing/bench_parts.h"
 #include "bench/editing/bench_run.h"
 #include "handlers/editing_state.h"
+#include "handlers/file_jobs.h"
 #include "tests/harness/harness.h"
 #include "window/controls/control_table.h"
 #include "window/controls/control_ids.h"
@@ -146,6 +147,35 @@ void RunHistory(int changes) {
     std::printf("history    after %d changes on a 20 MB env: %zu bytes\n", changes,
                 Session().HistoryBytes());
     CloseMainWindowForTest();
+}
+
+void RunReload(int repetitions) {
+    // A 20 MB env read as a start reads it, against the same env read again
+    // after another writer added a line in its middle: matched against the
+    // lines known, and the list shown as the file now stands.
+    const std::string env = EnvOfBytes(20000000);
+    const std::size_t middle = env.find('\n', env.size() / 2) + 1;
+    const std::string changed =
+        env.substr(0, middle) + "alias QX reload bench\r\n" + env.substr(middle);
+    std::vector<double> opens;
+    std::vector<double> reloads;
+    for (int run = 0; run < repetitions; ++run) {
+        Start(env);
+        const int rows = HotkeyRowCount();
+        double start = Now();
+        Session().Open(TestEnvPath());
+        opens.push_back(Now() - start);
+        WriteFileBytes(TestEnvPath(), changed);
+        start = Now();
+        Session().ReadFileAgain();
+        StartDueFileJob();
+        PumpMessages();
+        reloads.push_back(Now() - start);
+        if (HotkeyRowCount() != rows + 1) std::printf("the reload did not list the new line\n");
+        CloseMainWindowForTest();
+    }
+    PrintRatio("reload", "20 MB env, a line added", Median(reloads), Median(opens), 1.0);
+    std::printf("           floor: the start's reading of the same env (read, lines, marks)\n");
 }
 
 }  // namespace keyloom::bench
