@@ -15,7 +15,7 @@ enum ControlId : int {
     kAuthorLabel = 1001,       // 标签5
     kSlideLeftTimer = 1002,    // 时钟2
     kSlideRightTimer = 1003,   // 时钟1
-    kLinkControl = 1004,              // 超级链接框1
+    kLinkControl = 1004,       // 超级链接框1
     kCommandBox = 1005,        // 编辑框3
     kKeyBox = 1006,            // 编辑框2
     kContentBox = 1007,        // 编辑框1
