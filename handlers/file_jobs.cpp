@@ -113,8 +113,4 @@ void OnMainWindowActivated() {
     if (!Session().Path().empty()) CheckEnvFileOnDisk();
 }
 
-void FinishRunningFileJob() {
-    TakeFinishedJob();
-}
-
 }  // namespace keyloom

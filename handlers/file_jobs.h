@@ -24,8 +24,4 @@ void CheckEnvFileOnDisk();
 // file meanwhile.
 void OnMainWindowActivated();
 
-// Waits for the running job to end and takes its outcome in, without
-// starting another; for the window's end.
-void FinishRunningFileJob();
-
 }  // namespace keyloom

@@ -32,10 +32,10 @@ source scripts/wine-env.sh
 shared_prefix="$WINEPREFIX"
 export LC_ALL=zh_CN.UTF-8
 
-# shots DPI NARROW_FILE WIDE_FILE [CAPTURE_FILE]: one run of Keyloom on a
+# shots DPI NARROW_FILE WIDE_FILE [CAPTURE_FILE [QUESTION_FILE]]: one run of Keyloom on a
 # desktop of that DPI; either file may be "-" for no shot.
 shots() {
-    local dpi=$1 narrow=$2 wide=$3 capture=${4:--}
+    local dpi=$1 narrow=$2 wide=$3 capture=${4:--} question=${5:--}
     export WINEPREFIX="$shared_prefix"
     unset KEYLOOM_WINE_DPI
     if [ "$dpi" != 96 ]; then
@@ -88,6 +88,16 @@ shots() {
             poke click keys
             sleep 2
             shot "$(scale 610)" "$capture"
+            # 按键 again stops waiting; F2, which the example binds, confirmed:
+            # the question before a key is bound twice.
+            poke click keys
+            poke text key F2
+            poke text command zoom out
+            poke click confirm
+            sleep 2
+            [ "$question" = - ] || shot "$(scale 610)" "$question"
+            poke answer no
+            sleep 1
         fi
     fi
     poke close
@@ -99,6 +109,6 @@ if [ "$mode" = run ]; then
     shots 96 "$run/screenshot.png" -
 else
     shots 96 "$root/docs/keyloom-narrow.png" "$root/docs/keyloom-wide.png" \
-        "$root/docs/keyloom-capture.png"
+        "$root/docs/keyloom-capture.png" "$root/docs/keyloom-question.png"
     shots 144 - "$root/docs/keyloom-wide-150.png"
 fi

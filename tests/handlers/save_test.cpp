@@ -55,6 +55,39 @@ TEST_F(SaveTest, FailedWriteAfterADeleteLeavesTheRowDeleted) {
     EXPECT_EQ(Text("标签2"), "3个");
 }
 
+// A close with a change the file does not hold asks: 否 keeps Keyloom open
+// with the change, 是 closes. With nothing unwritten a close asks nothing.
+TEST_F(SaveTest, ACloseAfterAFailedSaveAsksBeforeDroppingTheChange) {
+    Start(FiveRows());
+    ASSERT_TRUE(SetFileAttributesA(TestEnvPath().c_str(), FILE_ATTRIBUTE_READONLY));
+    SelectHotkeyRowForTest(0);
+    ClickButton("按钮_删除");
+    ASSERT_EQ(boxes_.Boxes().size(), 1u);
+    PostMessageA(MainWindow(), WM_CLOSE, 0, 0);
+    PumpMessages();
+    ASSERT_EQ(boxes_.Boxes().size(), 2u);
+    EXPECT_EQ(boxes_.Boxes()[1].style, static_cast<unsigned>(MB_YESNO));
+    EXPECT_EQ(boxes_.Boxes()[1].title, "尚未存储");
+    EXPECT_NE(MainWindow(), nullptr);
+    EXPECT_EQ(ListRows(), Without(FiveRows(), {0}));
+    boxes_.AnswerQuestionsYes(true);
+    PostMessageA(MainWindow(), WM_CLOSE, 0, 0);
+    PumpMessages();
+    EXPECT_EQ(MainWindow(), nullptr);
+    EXPECT_EQ(EnvBytes(), originalEnv_);
+
+    // Written: the close asks nothing.
+    SetFileAttributesA(TestEnvPath().c_str(), FILE_ATTRIBUTE_NORMAL);
+    boxes_.Clear();
+    Start(FiveRows());
+    SelectHotkeyRowForTest(0);
+    ClickButton("按钮_删除");
+    PostMessageA(MainWindow(), WM_CLOSE, 0, 0);
+    PumpMessages();
+    EXPECT_EQ(MainWindow(), nullptr);
+    EXPECT_TRUE(boxes_.Boxes().empty());
+}
+
 TEST_F(SaveTest, WriteIntoAFolderThatIsGoneFails) {
     Start(FiveRows());
     // A folder where the file should be cannot be replaced.
