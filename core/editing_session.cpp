@@ -12,26 +12,6 @@
 
 namespace keyloom {
 
-namespace {
-
-SaveFailure FailureOf(FileRefusal refusal) {
-    switch (refusal) {
-        case FileRefusal::kNone:
-            return SaveFailure::Plain;
-        case FileRefusal::kZeroByte:
-            return SaveFailure::ZeroByte;
-        case FileRefusal::kReadOnly:
-            return SaveFailure::ReadOnly;
-        case FileRefusal::kSeveralNames:
-            return SaveFailure::SeveralNames;
-        case FileRefusal::kFolder:
-            return SaveFailure::Folder;
-    }
-    return SaveFailure::Plain;
-}
-
-}  // namespace
-
 EditingSession::EditingSession()
     : known_(std::make_shared<const LineSequence>()), edited_(store_) {}
 
@@ -434,7 +414,7 @@ SessionChange EditingSession::FinishJob(std::unique_ptr<FileJob> job) {
         case Result::Failed:
             if (!save) break;
             change.box = SessionBox::SaveFailed;
-            change.failure = FailureOf(job->refusal);
+            change.failure = job->refusal;
             if (panelShown_) change.contentBox = std::move(job->text);
             // With no number read from a file, the count follows the list.
             if (nothingRead_) change.countCaption = CountCaption(Rows().Count());

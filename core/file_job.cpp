@@ -6,18 +6,18 @@ namespace {
 
 using Result = FileJob::Result;
 
-FileRefusal RefusalOf(SaveRefusal refusal) {
+SaveFailure FailureOf(SaveRefusal refusal) {
     switch (refusal) {
         case SaveRefusal::kNone:
-            return FileRefusal::kNone;
+            return SaveFailure::Plain;
         case SaveRefusal::kReadOnly:
-            return FileRefusal::kReadOnly;
+            return SaveFailure::ReadOnly;
         case SaveRefusal::kSeveralNames:
-            return FileRefusal::kSeveralNames;
+            return SaveFailure::SeveralNames;
         case SaveRefusal::kFolder:
-            return FileRefusal::kFolder;
+            return SaveFailure::Folder;
     }
-    return FileRefusal::kNone;
+    return SaveFailure::Plain;
 }
 
 // The file as it stands, when it is not the text the job knows: the job
@@ -74,9 +74,10 @@ void RunSave(FileJob& job) {
     const TextRead result = ReadSettled(job.path, &old, &read);
     if (result == TextRead::kFailed) {
         const SaveTarget target = ResolveSaveTarget(job.path);
+        // An unreadable file says why only when a folder stands at its name.
         job.refusal =
-            target.refusal == SaveRefusal::kFolder ? FileRefusal::kFolder : FileRefusal::kNone;
-        job.result = job.refusal == FileRefusal::kNone ? Result::Failed : Result::Refused;
+            target.refusal == SaveRefusal::kFolder ? SaveFailure::Folder : SaveFailure::Plain;
+        job.result = job.refusal == SaveFailure::Plain ? Result::Failed : Result::Refused;
         return;
     }
     const bool cut = result == TextRead::kCutAtZero;
@@ -89,7 +90,7 @@ void RunSave(FileJob& job) {
     }
     job.text = ComposeLines(job.store, *job.lines);
     if (cut) {
-        job.refusal = FileRefusal::kZeroByte;
+        job.refusal = SaveFailure::ZeroByte;
         job.result = Result::Refused;
         return;
     }
@@ -100,7 +101,7 @@ void RunSave(FileJob& job) {
     }
     const SaveTarget target = ResolveSaveTarget(job.path);
     if (target.refusal != SaveRefusal::kNone) {
-        job.refusal = RefusalOf(target.refusal);
+        job.refusal = FailureOf(target.refusal);
         job.result = Result::Refused;
         return;
     }

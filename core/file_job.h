@@ -11,22 +11,9 @@
 #include "core/env_file.h"
 #include "core/line_match.h"
 #include "core/line_sequence.h"
+#include "core/session_change.h"
 
 namespace keyloom {
-
-// Why a save wrote nothing, where the user can be told more than that it
-// failed.
-enum class FileRefusal : std::uint8_t {
-    kNone,
-    // The file holds a zero byte: what follows it was never read, so a
-    // save would cut it off.
-    kZeroByte,
-    kReadOnly,
-    // Several names (hard links): a save would part them.
-    kSeveralNames,
-    // A folder stands where the file should be.
-    kFolder,
-};
 
 struct FileJob {
     enum class Kind : std::uint8_t { Save, Read };
@@ -52,7 +39,8 @@ struct FileJob {
     bool mayBackUp = false;
 
     Result result = Result::Failed;
-    FileRefusal refusal = FileRefusal::kNone;
+    // Why a save wrote nothing, where it can say more than that it failed.
+    SaveFailure refusal = SaveFailure::Plain;
     // A save's text, written or not.
     std::string text;
     bool backedUp = false;
