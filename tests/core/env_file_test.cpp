@@ -77,9 +77,9 @@ TEST(ReadEnvText, ASparseFileOfTwoGigabytesReadsAsEmpty) {
 }
 
 // A text larger than the process can hold is an unreadable file: no text,
-// no crash.
+// no crash. Only where a process's memory can be limited (not on Windows).
+#ifndef _WIN32
 TEST(ReadEnvText, ATextLargerThanTheProcessCanHoldIsAFailedRead) {
-    if (!testing::CanLimitMemory()) GTEST_SKIP() << "no memory limit for a process here";
     static ScratchFolder folder;
     testing::WriteBytes(folder.File("env"), std::string(96 << 20, 'x'));
     testing::RunWithMemoryLimit(48 << 20, [] {
@@ -88,6 +88,7 @@ TEST(ReadEnvText, ATextLargerThanTheProcessCanHoldIsAFailedRead) {
         EXPECT_EQ(text.size(), 0u);
     });
 }
+#endif
 
 TEST(ReadEnvTextAlone, NothingForEmptyPathMissingFileOrFolder) {
     ScratchFolder folder;

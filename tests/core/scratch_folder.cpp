@@ -218,10 +218,6 @@ void MakeSparseFile(const std::string& path, unsigned long long size) {
     ASSERT_TRUE(sized);
 }
 
-bool CanLimitMemory() {
-    return false;
-}
-
 void RunWithMemoryLimit(unsigned long long, void (*body)()) {
     body();
 }
@@ -282,10 +278,6 @@ void MakeSparseFile(const std::string& path, unsigned long long size) {
     const bool sized = ftruncate(fd, static_cast<off_t>(size)) == 0;
     close(fd);
     ASSERT_TRUE(sized);
-}
-
-bool CanLimitMemory() {
-    return true;
 }
 
 void RunWithMemoryLimit(unsigned long long extraBytes, void (*body)()) {

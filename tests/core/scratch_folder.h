@@ -50,9 +50,6 @@ void SetReadOnly(const std::string& path, bool readOnly);
 // room on the disk.
 void MakeSparseFile(const std::string& path, unsigned long long size);
 
-// Whether RunWithMemoryLimit can limit memory here (not on Windows).
-bool CanLimitMemory();
-
 // Runs body in a process that cannot take more than extraBytes of memory
 // beyond what it has now, and expects it to end without a failure. Where no
 // limit can be set, runs body as it is.
